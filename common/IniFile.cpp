@@ -1,0 +1,248 @@
+// Reading and editing private-profile ini files line by line, keeping everything not touched.
+#include "IniFile.h"
+
+#include "AtomicFile.h"
+#include "Cp932.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace {
+
+// The file as lines (without their line ends), and the line end it uses.
+struct IniLines {
+    std::vector<std::string> lines;
+    std::string eol = "\r\n";
+    bool endsWithEol = true;
+};
+
+IniLines loadLines(const std::string& path) {
+    IniLines result;
+    std::string text;
+    if (!atomic_file::read(path, text) || text.empty()) {
+        return result;
+    }
+    std::string::size_type firstNewline = text.find('\n');
+    result.eol =
+        (firstNewline != std::string::npos && firstNewline > 0 && text[firstNewline - 1] == '\r')
+            ? "\r\n"
+            : (firstNewline != std::string::npos ? "\n" : "\r\n");
+    result.endsWithEol = text.back() == '\n';
+    std::string::size_type start = 0;
+    while (start < text.size()) {
+        std::string::size_type end = text.find('\n', start);
+        if (end == std::string::npos) {
+            end = text.size();
+        }
+        std::string_view line(text.data() + start, end - start);
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        result.lines.emplace_back(line);
+        start = end + 1;
+    }
+    return result;
+}
+
+// The section name of a header line ("[name]", blanks allowed), or nothing for other lines.
+std::optional<std::string_view> sectionName(std::string_view line) {
+    std::string_view t = cp932::trim(line);
+    if (t.empty() || t.front() != '[') {
+        return std::nullopt;
+    }
+    t.remove_prefix(1);
+    std::size_t close = cp932::find(t, "]");
+    return cp932::trim(close == std::string_view::npos ? t : t.substr(0, close));
+}
+
+struct KeyValue {
+    std::string_view key;
+    std::string_view value;
+};
+
+std::optional<KeyValue> keyValue(std::string_view line) {
+    std::size_t eq = cp932::find(line, "=");
+    if (eq == std::string_view::npos || sectionName(line)) {
+        return std::nullopt;
+    }
+    std::string_view key = cp932::trim(line.substr(0, eq));
+    std::string_view value = cp932::trim(line.substr(eq + 1));
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
+        value = value.substr(1, value.size() - 2);
+    }
+    return KeyValue{key, value};
+}
+
+// Line range [begin, end) of the body of the first section with this name; begin is the line after
+// the header. Nothing when the section is missing.
+struct SectionRange {
+    std::size_t header;
+    std::size_t begin;
+    std::size_t end;
+};
+
+std::optional<SectionRange> findSection(const std::vector<std::string>& lines,
+                                        std::string_view name) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        auto s = sectionName(lines[i]);
+        if (s && cp932::equalsNoCase(*s, cp932::trim(name))) {
+            std::size_t end = i + 1;
+            while (end < lines.size() && !sectionName(lines[end])) {
+                ++end;
+            }
+            return SectionRange{i, i + 1, end};
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::size_t> findKey(const std::vector<std::string>& lines, const SectionRange& range,
+                                   std::string_view key) {
+    for (std::size_t i = range.begin; i < range.end; ++i) {
+        auto kv = keyValue(lines[i]);
+        if (kv && cp932::equalsNoCase(kv->key, cp932::trim(key))) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string joinLines(const IniLines& file) {
+    std::string text;
+    for (std::size_t i = 0; i < file.lines.size(); ++i) {
+        text += file.lines[i];
+        if (i + 1 < file.lines.size() || file.endsWithEol) {
+            text += file.eol;
+        }
+    }
+    return text;
+}
+
+} // namespace
+
+IniFile::IniFile(std::string hostPath) : path_(std::move(hostPath)) {}
+
+std::string IniFile::readString(std::string_view section, std::string_view key,
+                                std::string_view defaultValue, std::size_t bufferSize) const {
+    std::size_t limit = bufferSize == 0 ? 0 : bufferSize - 1;
+    IniLines file = loadLines(path_);
+    if (auto range = findSection(file.lines, section)) {
+        if (auto line = findKey(file.lines, *range, key)) {
+            return cp932::cut(keyValue(file.lines[*line])->value, limit);
+        }
+    }
+    return cp932::cut(defaultValue, limit);
+}
+
+int IniFile::readInt(std::string_view section, std::string_view key, int defaultValue) const {
+    std::string text = readString(section, key, {}, 4096);
+    std::string_view t = cp932::trim(text);
+    bool negative = false;
+    if (!t.empty() && (t.front() == '+' || t.front() == '-')) {
+        negative = t.front() == '-';
+        t.remove_prefix(1);
+    }
+    if (t.empty() || t.front() < '0' || t.front() > '9') {
+        return defaultValue;
+    }
+    std::uint32_t value = 0;
+    for (char c : t) {
+        if (c < '0' || c > '9') {
+            break;
+        }
+        value = value * 10u + static_cast<std::uint32_t>(c - '0');
+    }
+    if (negative) {
+        value = 0u - value;
+    }
+    return static_cast<int>(value);
+}
+
+bool IniFile::hasKey(std::string_view section, std::string_view key) const {
+    IniLines file = loadLines(path_);
+    auto range = findSection(file.lines, section);
+    return range && findKey(file.lines, *range, key);
+}
+
+std::vector<std::string> IniFile::keys(std::string_view section) const {
+    std::vector<std::string> result;
+    IniLines file = loadLines(path_);
+    if (auto range = findSection(file.lines, section)) {
+        for (std::size_t i = range->begin; i < range->end; ++i) {
+            auto kv = keyValue(file.lines[i]);
+            if (!kv || kv->key.empty()) {
+                continue;
+            }
+            bool seen = false;
+            for (const auto& k : result) {
+                seen = seen || cp932::equalsNoCase(k, kv->key);
+            }
+            if (!seen) {
+                result.emplace_back(kv->key);
+            }
+        }
+    }
+    return result;
+}
+
+std::vector<std::string> IniFile::sections() const {
+    std::vector<std::string> result;
+    IniLines file = loadLines(path_);
+    for (const auto& line : file.lines) {
+        if (auto s = sectionName(line)) {
+            result.emplace_back(*s);
+        }
+    }
+    return result;
+}
+
+bool IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) {
+    IniLines file = loadLines(path_);
+    std::string line = std::string(cp932::trim(key)) + "=" + std::string(value);
+    if (auto range = findSection(file.lines, section)) {
+        if (auto at = findKey(file.lines, *range, key)) {
+            file.lines[*at] = line;
+        } else {
+            // After the last non-blank line of the section, so blank separators stay below it.
+            std::size_t insertAt = range->end;
+            while (insertAt > range->begin && cp932::trim(file.lines[insertAt - 1]).empty()) {
+                --insertAt;
+            }
+            file.lines.insert(file.lines.begin() + static_cast<std::ptrdiff_t>(insertAt), line);
+        }
+    } else {
+        file.lines.push_back("[" + std::string(cp932::trim(section)) + "]");
+        file.lines.push_back(line);
+    }
+    file.endsWithEol = true;
+    lastError_.clear();
+    return atomic_file::write(path_, joinLines(file), &lastError_);
+}
+
+bool IniFile::writeInt(std::string_view section, std::string_view key, int value) {
+    return writeString(section, key, std::to_string(value));
+}
+
+bool IniFile::deleteKey(std::string_view section, std::string_view key) {
+    IniLines file = loadLines(path_);
+    auto range = findSection(file.lines, section);
+    auto at = range ? findKey(file.lines, *range, key) : std::nullopt;
+    if (!at) {
+        return true;
+    }
+    file.lines.erase(file.lines.begin() + static_cast<std::ptrdiff_t>(*at));
+    lastError_.clear();
+    return atomic_file::write(path_, joinLines(file), &lastError_);
+}
+
+bool IniFile::deleteSection(std::string_view section) {
+    IniLines file = loadLines(path_);
+    auto range = findSection(file.lines, section);
+    if (!range) {
+        return true;
+    }
+    file.lines.erase(file.lines.begin() + static_cast<std::ptrdiff_t>(range->header),
+                     file.lines.begin() + static_cast<std::ptrdiff_t>(range->end));
+    lastError_.clear();
+    return atomic_file::write(path_, joinLines(file), &lastError_);
+}

@@ -1,0 +1,49 @@
+// The 218-byte QSO record that the log database library leaves at the start of the caller's work
+// area.
+#pragma once
+
+#include "Cp932.h"
+
+#include <cstddef>
+#include <cstring>
+#include <string_view>
+
+// Fixed fields of Shift-JIS text. A text shorter than its field ends with a NUL; a text that fills
+// the whole field has none, so readers take each field up to its width (see text()).
+struct QsoRecord {
+    char call[8];
+    char portable[4];
+    char qsoDate[9]; // YYMMDD
+    char qsoTime[7]; // HHMM and a zone letter, "J" for Japan time
+    char hisRst[4];  // report sent
+    char myRst[4];   // report received
+    char freq[8];
+    char mode[4];
+    char code[7]; // address code
+    char gl[7];
+    char qsl[4];
+    char name[13];
+    char qth[29];
+    char remarks1[55];
+    char remarks2[55];
+
+    // A field's text: up to its first NUL, or the whole width when it has none.
+    template <std::size_t N>
+    static std::string_view text(const char (&field)[N]) {
+        const void* nul = std::memchr(field, '\0', N);
+        return {field, nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - field) : N};
+    }
+
+    // Stores a text cut to the field's width without splitting a double-byte character; the rest of
+    // the field is zero-filled.
+    template <std::size_t N>
+    static void setText(char (&field)[N], std::string_view value) {
+        std::size_t n = cp932::boundaryAtOrBefore(value, N);
+        std::memset(field, 0, N);
+        std::memcpy(field, value.data(), n);
+    }
+};
+
+static_assert(sizeof(QsoRecord) == 218, "the record layout is fixed by the library interface");
+static_assert(offsetof(QsoRecord, freq) == 36 && offsetof(QsoRecord, mode) == 44);
+static_assert(offsetof(QsoRecord, remarks1) == 108 && offsetof(QsoRecord, remarks2) == 163);

@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# Installs what the project needs, builds it and runs it: ./do demo | test | asan | fuzz [SECONDS] | bench | build
+set -euo pipefail
+cd "$(dirname "$0")"
+
+# Every Debian package the project builds, tests, fuzzes or benchmarks with: this list and nowhere else.
+PACKAGES=(
+    cmake ninja-build g++ pkg-config
+    clang libclang-rt-14-dev
+    googletest libgtest-dev libgmock-dev
+    libbenchmark-dev
+    python3
+)
+
+install_missing() {
+    local missing=()
+    for p in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build() {
+    local preset=$1
+    shift
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset" "$@"
+}
+
+jobs=$(nproc 2>/dev/null || echo 2)
+
+case "${1:-}" in
+demo)
+    install_missing
+    build release
+    bin=build/release/bin
+    con=examples/new-year-party.con
+    log=examples/new-year-party.csv
+    echo
+    echo "== Contest settings of $con (as JSON, first lines) =="
+    "$bin/korvane" --settings-json --log "$log" "$con" | head -n 40
+    if "$bin/korvane" --help | grep -q -- --report; then
+        echo
+        echo "== Report on $log =="
+        "$bin/korvane" --report - --log "$log" "$con" | python3 tools/summarize_report.py
+    fi
+    ;;
+test)
+    install_missing
+    build debug
+    ctest --preset debug -j "$jobs"
+    ;;
+asan)
+    install_missing
+    build asan
+    ctest --preset asan -j "$jobs"
+    ;;
+fuzz)
+    install_missing
+    build fuzz
+    seconds=${2:-60}
+    for target in build/fuzz/bin/fuzz_*; do
+        name=$(basename "$target")
+        corpus=build/fuzz/corpus/$name
+        mkdir -p "$corpus"
+        echo "== $name for ${seconds}s =="
+        "$target" -max_total_time="$seconds" -print_final_stats=1 "$corpus" "fuzz/corpus/${name#fuzz_}" 2>&1 | tail -n 3
+    done
+    ;;
+bench)
+    install_missing
+    build release
+    for b in build/release/bin/bench_*; do
+        echo "== $(basename "$b") =="
+        "$b"
+    done
+    ;;
+build)
+    install_missing
+    build "${2:-debug}"
+    ;;
+*)
+    echo "usage: ./do demo | test | asan | fuzz [SECONDS] | bench | build [PRESET]" >&2
+    exit 2
+    ;;
+esac
