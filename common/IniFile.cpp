@@ -196,23 +196,38 @@ std::vector<std::string> IniFile::sections() const {
     return result;
 }
 
-bool IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) {
-    IniLines file = loadLines(path_);
+namespace {
+
+void setKey(IniLines& file, std::string_view section, std::string_view key, std::string_view value) {
     std::string line = std::string(cp932::trim(key)) + "=" + std::string(value);
     if (auto range = findSection(file.lines, section)) {
         if (auto at = findKey(file.lines, *range, key)) {
             file.lines[*at] = line;
-        } else {
-            // After the last non-blank line of the section, so blank separators stay below it.
-            std::size_t insertAt = range->end;
-            while (insertAt > range->begin && cp932::trim(file.lines[insertAt - 1]).empty()) {
-                --insertAt;
-            }
-            file.lines.insert(file.lines.begin() + static_cast<std::ptrdiff_t>(insertAt), line);
+            return;
         }
-    } else {
-        file.lines.push_back("[" + std::string(cp932::trim(section)) + "]");
-        file.lines.push_back(line);
+        // After the last non-blank line of the section, so blank separators stay below it.
+        std::size_t insertAt = range->end;
+        while (insertAt > range->begin && cp932::trim(file.lines[insertAt - 1]).empty()) {
+            --insertAt;
+        }
+        file.lines.insert(file.lines.begin() + static_cast<std::ptrdiff_t>(insertAt), line);
+        return;
+    }
+    file.lines.push_back("[" + std::string(cp932::trim(section)) + "]");
+    file.lines.push_back(line);
+}
+
+} // namespace
+
+bool IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) {
+    return writeStrings(section, {{std::string(key), std::string(value)}});
+}
+
+bool IniFile::writeStrings(std::string_view section,
+                           const std::vector<std::pair<std::string, std::string>>& keyValues) {
+    IniLines file = loadLines(path_);
+    for (const auto& [key, value] : keyValues) {
+        setKey(file, section, key, value);
     }
     file.endsWithEol = true;
     lastError_.clear();

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // One ini file on disk, named by a host path. Every call reads the file as it is now, so a read
@@ -36,6 +37,10 @@ public:
     // the end of the section. Returns false (and sets lastError) when the file cannot be written.
     bool writeString(std::string_view section, std::string_view key, std::string_view value);
     bool writeInt(std::string_view section, std::string_view key, int value);
+
+    // Writes several keys of one section with a single replacement of the file, in the given order.
+    bool writeStrings(std::string_view section,
+                      const std::vector<std::pair<std::string, std::string>>& keyValues);
 
     // Removes one key, or a whole section with its keys. A missing key or section is not an error.
     bool deleteKey(std::string_view section, std::string_view key);

@@ -1,0 +1,71 @@
+// The log database library HAMLOG32.DLL, loaded at run time: the start-up check and the binding.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "DynamicLibrary.h"
+#include "QsoRecord.h"
+
+#if defined(_WIN32) && !defined(_WIN64)
+#define HAMLOG_CALL __stdcall
+#else
+#define HAMLOG_CALL
+#endif
+
+class HamlogLibrary {
+public:
+    static constexpr const char* kFileName = "HAMLOG32.DLL";
+    static constexpr std::int32_t kMinimumVersion = 0x43000; // release 4.30.00
+
+    // The start-up check: loads the library, asks its version and releases it again. Returns ""
+    // when it passes, otherwise the message for the error dialog (CP932).
+    static std::string check(const std::string& fileName = kFileName);
+
+    // Binds the library for the life of this object. Exports other than the ones called here are
+    // never needed, so a library without them works as well.
+    explicit HamlogLibrary(const std::string& fileName = kFileName);
+    ~HamlogLibrary();
+    HamlogLibrary(const HamlogLibrary&) = delete;
+    HamlogLibrary& operator=(const HamlogLibrary&) = delete;
+
+    // True when the library was loaded and every entry point used here was found.
+    bool bound() const;
+
+    // Opens the log database at path (CP932, as the master settings hold it). Returns false when it
+    // cannot be opened.
+    bool open(const std::string& path);
+    // Reads record n (from 1) into record(); false at the end of the data.
+    bool read(std::int32_t recordNumber);
+    // Closes the database; harmless when none is open.
+    void close();
+    // The record that the last successful read left in the work area.
+    const QsoRecord& record() const;
+
+    // Band index 0..15 of a frequency text or band label (15 when unbound).
+    std::int32_t freqPCheck(const char* freqText) const;
+    // Kind of an address code: 4 or 6 a city, 5 or 7 a county, else neither (0 when unbound).
+    std::int32_t chosonCheck(const char* code) const;
+
+    // Bytes of the work area handed to the library; it keeps its own state after the record.
+    static constexpr std::size_t kWorkAreaSize = 1024;
+
+private:
+    using VersionFn = std::int32_t(HAMLOG_CALL*)();
+    using OpenFn = std::int32_t(HAMLOG_CALL*)(std::int32_t, void*, const char*, std::int32_t,
+                                              std::int32_t);
+    using ReadFn = std::int32_t(HAMLOG_CALL*)(void*, std::int32_t, std::int32_t);
+    using CloseFn = std::int32_t(HAMLOG_CALL*)(void*, std::int32_t);
+    using TextFn = std::int32_t(HAMLOG_CALL*)(const char*);
+
+    std::unique_ptr<DynamicLibrary> library_;
+    OpenFn open_ = nullptr;
+    ReadFn read_ = nullptr;
+    CloseFn close_ = nullptr;
+    TextFn freqPCheck_ = nullptr;
+    TextFn chosonCheck_ = nullptr;
+    std::vector<std::uint64_t> workArea_; // 8-byte aligned for the library's own state
+    bool isOpen_ = false;
+};

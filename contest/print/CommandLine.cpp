@@ -1,0 +1,111 @@
+// Parsing the headless options and running them over the contest document and master settings.
+#include "CommandLine.h"
+
+#include <filesystem>
+
+#include "CKorvaneDoc.h"
+#include "Cp932.h"
+#include "MasterSettingsStore.h"
+#include "ProgramPath.h"
+#include "SettingsJson.h"
+
+namespace {
+
+MasterSettingsStore storeFor(const CommandLine::Options& options) {
+    if (!options.ini.empty()) {
+        return MasterSettingsStore(options.ini, "");
+    }
+    std::string besideProgram = MasterSettingsStore::pathBesideProgram(program_path::executable());
+    std::string fileName = std::filesystem::path(besideProgram).filename().string();
+    return MasterSettingsStore(besideProgram, MasterSettingsStore::userConfigPath(fileName));
+}
+
+// A document message for the terminal, naming the file unless the message does already.
+std::string describe(const std::string& path, const std::string& cp932Message) {
+    std::string message = cp932::toUtf8(cp932Message);
+    return message.find(path) == std::string::npos ? path + ": " + message : message;
+}
+
+} // namespace
+
+CommandLine::Options CommandLine::parse(const std::vector<std::string>& args) {
+    Options o;
+    auto value = [&](std::size_t& i, std::string& target) {
+        if (i + 1 >= args.size()) {
+            o.error = args[i] + " needs a value";
+            return;
+        }
+        target = args[++i];
+    };
+    for (std::size_t i = 0; i < args.size() && o.error.empty(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--help" || a == "-h") {
+            o.help = true;
+        } else if (a == "--ini") {
+            value(i, o.ini);
+        } else if (a == "--log") {
+            value(i, o.log);
+        } else if (a == "--save-as") {
+            value(i, o.saveAs);
+        } else if (a == "--settings-json") {
+            o.settingsJson = true;
+        } else if (a.size() > 1 && a[0] == '-') {
+            o.error = "unknown option " + a;
+        } else if (o.input.empty()) {
+            o.input = a;
+        } else {
+            o.error = "only one contest file can be opened";
+        }
+    }
+    return o;
+}
+
+bool CommandLine::isHeadless(const Options& o) {
+    return o.help || !o.error.empty() || !o.saveAs.empty() || o.settingsJson;
+}
+
+std::string CommandLine::usage() {
+    return "usage: korvane [FILE.con]                      open the contest file in the windows\n"
+           "       korvane --save-as OUT.con [IN.con]      save IN (or a new contest) as OUT\n"
+           "       korvane --settings-json [IN.con]        print every setting as JSON\n"
+           "options:\n"
+           "  --ini FILE    master settings file instead of the one beside the program\n"
+           "  --log FILE    log file to read instead of the master setting THDIR\n"
+           "  --help        this text\n";
+}
+
+int CommandLine::run(const Options& o, std::ostream& out, std::ostream& err) {
+    if (!o.error.empty()) {
+        err << "korvane: " << o.error << "\n" << usage();
+        return 2;
+    }
+    if (o.help) {
+        out << usage();
+        return 0;
+    }
+    MasterSettingsStore store = storeFor(o);
+    MasterSettings master = store.load();
+    if (!o.log.empty()) {
+        master.thDir = cp932::fromUtf8(std::filesystem::absolute(o.log).string());
+    }
+
+    CKorvaneDoc doc;
+    if (!o.input.empty()) {
+        CKorvaneDoc::Result opened = doc.openDocument(o.input);
+        if (!opened.ok) {
+            err << "korvane: " << describe(o.input, opened.message) << "\n";
+            return 1;
+        }
+    }
+    if (!o.saveAs.empty()) {
+        CKorvaneDoc::Result saved = doc.saveDocument(o.saveAs);
+        if (!saved.ok) {
+            err << "korvane: " << describe(o.saveAs, saved.message) << "\n";
+            return 1;
+        }
+    }
+    if (o.settingsJson) {
+        out << settings_json::write(master, doc.contest);
+    }
+    return 0;
+}

@@ -1,0 +1,38 @@
+// The start-up version check and the binding of the log database library.
+#include <gtest/gtest.h>
+
+#include "Cp932.h"
+#include "HamlogLibrary.h"
+
+TEST(HamlogLibrary, CheckRefusesMissingAndOldLibraries) {
+    EXPECT_EQ(HamlogLibrary::check("/nonexistent/HAMLOG32.DLL"), cp932::lit("HAMLOG32.DLLを開けません。"));
+    EXPECT_EQ(HamlogLibrary::check(FAKE_HAMLOG_OLD),
+              cp932::lit("HAMLOG32.DLLのバージョンが\n42FFFです。\nバージョン4.30以上をお使い下さい。"));
+    EXPECT_EQ(HamlogLibrary::check(FAKE_HAMLOG_OK), "");
+}
+
+TEST(HamlogLibrary, BindsTheSixExportsAndReadsRecords) {
+    HamlogLibrary library(FAKE_HAMLOG_OK);  // has none of the optional extra exports
+    ASSERT_TRUE(library.bound());
+    EXPECT_FALSE(library.read(1));          // nothing is open yet
+    EXPECT_FALSE(library.open("missing.log"));
+    ASSERT_TRUE(library.open("good.log"));
+    std::vector<std::string> calls;
+    for (std::int32_t n = 1; library.read(n); ++n) {
+        calls.emplace_back(QsoRecord::text(library.record().call));
+        EXPECT_EQ(QsoRecord::text(library.record().mode), "RTTY");
+    }
+    library.close();
+    library.close();
+    EXPECT_EQ(calls, (std::vector<std::string>{"JA1AAA", "JA2BBB", "JA3CCC"}));
+    EXPECT_EQ(library.freqPCheck("7"), 2);
+    EXPECT_EQ(library.chosonCheck("1001"), 4);
+}
+
+TEST(HamlogLibrary, UnboundLibraryFailsSafely) {
+    HamlogLibrary library("/nonexistent/HAMLOG32.DLL");
+    EXPECT_FALSE(library.bound());
+    EXPECT_FALSE(library.open("good.log"));
+    EXPECT_EQ(library.freqPCheck("7"), 15);
+    EXPECT_EQ(library.chosonCheck("1001"), 0);
+}
