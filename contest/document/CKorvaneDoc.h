@@ -1,0 +1,58 @@
+// The one contest document of korvane: the contest settings with the file they come from, and the
+// QSOs retrieved for them.
+#pragma once
+
+#include "BandResults.h"
+#include "ContestSettings.h"
+#include "MasterSettings.h"
+#include "QsoItem.h"
+
+#include <string>
+#include <vector>
+
+class CKorvaneDoc {
+public:
+    struct Result {
+        bool ok = true;
+        std::string message; // CP932, for the user; empty on success
+    };
+
+    // Starts as a new untitled document.
+    CKorvaneDoc();
+
+    // Every contest setting back to its default, and no file. Run-time data stay as they are.
+    void newDocument();
+
+    // Loads the contest file. When it cannot be opened the document is left as it was; when its
+    // contents are unreadable the document becomes a new untitled one.
+    Result openDocument(const std::string& hostPath);
+
+    // Writes the contest settings; on success the document is named after the file.
+    Result saveDocument(const std::string& hostPath);
+
+    // Host path of the document's file; empty for an untitled document.
+    const std::string& path() const { return path_; }
+
+    // The file name (CP932), or "無題" for an untitled document.
+    const std::string& title() const { return title_; }
+
+    // Saved in the contest file.
+    ContestSettings contest;
+
+    // Run-time data, never saved: the QSOs of the last retrieval in retrieval order, and the number
+    // of database records that retrieval read.
+    std::vector<QsoItem> qsoList;
+    int recordsRead = 0;
+
+    // The composed rows and multiplier tallies per band of the same retrieval.
+    BandResults results;
+
+    // The station's particulars, kept in the master settings file, not in the contest file.
+    MasterSettings master;
+
+private:
+    void setPath(const std::string& hostPath);
+
+    std::string path_;
+    std::string title_;
+};

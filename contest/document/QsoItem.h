@@ -1,0 +1,9 @@
+// One retrieved QSO in the document's list: its record number in the log database and its record.
+#pragma once
+
+#include "QsoRecord.h"
+
+struct QsoItem {
+    int recordNumber = 0; // counted from 1
+    QsoRecord record{};   // freq holds the band label instead of the raw frequency
+};
