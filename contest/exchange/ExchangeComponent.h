@@ -5,7 +5,7 @@
 
 struct ExchangeComponent {
     int choice = 0;        // the radio button chosen on the rule's page, encoded per rule
-    std::string fixedText; // at most 255 bytes of CP932
+    std::string fixedText{}; // at most 255 bytes of CP932
     int qsoField = 0;      // 0..13, index into the QSO data fields
     int fromColumn = 0;    // first byte column kept, 1-based
     int toColumn = 0;      // last byte column kept, inclusive

@@ -1,0 +1,56 @@
+// The rows and multiplier tallies that one retrieval leaves per band; derived data, never saved.
+#pragma once
+
+#include "BandTable.h"
+#include "LogRow.h"
+
+#include <array>
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
+
+class BandResults {
+public:
+    // Empties every band's rows and multipliers.
+    void clearResults();
+
+    // A band's rows in retrieval order, and its distinct multiplier texts in order of first
+    // occurrence. A value outside 0..15 has no band and reads as an empty list.
+    const std::vector<LogRow>& bandRows(int band) const;
+    const std::vector<std::string>& bandMultipliers(int band) const;
+    std::size_t rowCount(int band) const { return bandRows(band).size(); }
+    std::size_t multiplierCount(int band) const { return bandMultipliers(band).size(); }
+
+    // Exact byte equality: no case folding and no trimming.
+    bool hasMultiplier(int band, std::string_view value) const;
+
+    // Appends the value to the band's tally unless it is already there; true when it was new.
+    // Does nothing (false) for a value outside 0..15.
+    bool addMultiplier(int band, std::string_view value);
+
+    // Appends the row to the band's list. A value outside 0..15 files it nowhere but counts it as
+    // unfiled, so the summary can tell that its totals miss a QSO.
+    void appendRow(int band, LogRow row);
+    std::size_t unfiledCount() const { return unfiled_; }
+
+private:
+    // Lets the membership set be searched with a string_view without building a string.
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const {
+            return std::hash<std::string_view>{}(text);
+        }
+    };
+
+    struct Tally {
+        std::vector<std::string> inOrder;
+        std::unordered_set<std::string, TextHash, std::equal_to<>> members;
+    };
+
+    std::array<std::vector<LogRow>, BandTable::kBandCount> rows_;
+    std::array<Tally, BandTable::kBandCount> tallies_;
+    std::size_t unfiled_ = 0;
+};

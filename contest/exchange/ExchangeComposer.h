@@ -1,0 +1,74 @@
+// Composes the log-sheet columns of each retrieved QSO from the contest's rules and files them per
+// band.
+#pragma once
+
+#include "BandResults.h"
+#include "ComponentKind.h"
+#include "ExchangeRules.h"
+#include "LogClassifier.h"
+#include "LogRow.h"
+#include "QsoRecord.h"
+#include "RstSource.h"
+
+#include <string>
+#include <string_view>
+
+class ExchangeComposer {
+public:
+    // Number of selectable QSO data fields (RST, 日付, 時間, 周波数, MODE, 住所ｺｰﾄﾞ, 市No, 郡No,
+    // 県No, GL, 名前, QTH, Remarks1, Remarks2).
+    static constexpr int kQsoFieldCount = 14;
+
+    // The composer reads the rules and the classifier and writes the results; all three must
+    // outlive it.
+    ExchangeComposer(const ExchangeRules& rules, const LogClassifier& classifier,
+                     BandResults& results);
+
+    // Composes the row of one accepted QSO, updates its band's multiplier tally and appends the row
+    // to its band. The record carries its frequency text (not the band label); serial is the QSO's
+    // 1-based position in the whole retrieval. Returns the band index the classifier gave; when
+    // that is outside 0..15 there is no list to hold the row: it is filed nowhere (only counted as
+    // unfiled) and no tally changes.
+    int composeRow(const QsoRecord& record, int serial);
+
+    // The text of one rule component. Serial is printed zero-padded to at least `digits` digits
+    // when digits > 0. A kind or field out of range yields an empty text.
+    std::string composeComponent(const QsoRecord& record, ComponentKind kind,
+                                 std::string_view fixedText, int qsoField, int fromColumn,
+                                 int toColumn, int serial, RstSource whichRst, int digits) const;
+
+    // A three-component rule, its components concatenated; serials zero-padded when
+    // withSerialWidths is true.
+    std::string composeRule(const QsoRecord& record, const ExchangeRules::ThreeParts& parts,
+                            int serial, RstSource whichRst, bool withSerialWidths) const;
+
+    // The QSO data field's text, uncut; empty for a field outside 0..13.
+    std::string fieldText(const QsoRecord& record, int qsoField, RstSource whichRst) const;
+
+    // Choice mappings. The first component (index 0) of a three-component rule offers fixed text
+    // (0) or QSO data (1); the other two take the kind number itself. The single-component log
+    // rules offer none, fixed, QSO data. Any choice outside its range gives ComponentKind::None.
+    static ComponentKind threePartKind(int component, int choice);
+    static ComponentKind singleKind(int choice);
+
+    // Keeps bytes fromColumn..toColumn (1-based, inclusive) of the text. A start below 1 is clamped
+    // to the first byte keeping the count; a count past the end stops there; a start past the end
+    // gives an empty text. fromColumn 0 or toColumn < fromColumn keeps the whole text. Bytes, not
+    // characters: a double-byte character may be split.
+    static std::string cutColumns(std::string_view text, int fromColumn, int toColumn);
+
+    // Decimal serial, zero-padded on the left to at least `digits` digits when digits > 0; never
+    // cut.
+    static std::string formatSerial(int serial, int digits);
+
+    // Whether the summary tally and the log sheet's multiplier column both take the same QSO data
+    // field, so that the column marks each value's first occurrence on a band.
+    static bool multipliersFromSameField(const ExchangeRules& rules);
+
+private:
+    std::string multiplierColumn(const QsoRecord& record, int band);
+
+    const ExchangeRules& rules_;
+    const LogClassifier& classifier_;
+    BandResults& results_;
+};
