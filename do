@@ -39,16 +39,13 @@ demo)
     install_missing
     build release
     bin=build/release/bin
-    con=examples/new-year-party.con
-    log=examples/new-year-party.csv
-    echo
-    echo "== Contest settings of $con (as JSON, first lines) =="
-    "$bin/korvane" --settings-json --log "$log" "$con" | head -n 40
-    if "$bin/korvane" --help | grep -q -- --report; then
+    con=examples/sample-contest.con
+    ini=examples/sample-station.ini
+    for log in examples/sample-contest.csv examples/sample-contest.adi; do
         echo
-        echo "== Report on $log =="
-        "$bin/korvane" --report - --log "$log" "$con" | python3 tools/summarize_report.py
-    fi
+        echo "== $con over $log =="
+        "$bin/korvane" --report - --ini "$ini" --log "$log" "$con" | python3 tools/summarize_report.py
+    done
     ;;
 test)
     install_missing

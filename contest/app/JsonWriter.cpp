@@ -102,3 +102,9 @@ JsonWriter& JsonWriter::boolean(std::string_view key, bool value) {
     out_ += value ? "true" : "false";
     return *this;
 }
+
+JsonWriter& JsonWriter::null(std::string_view key) {
+    prefix(key);
+    out_ += "null";
+    return *this;
+}

@@ -19,6 +19,7 @@ public:
     JsonWriter& utf8(std::string_view key, std::string_view utf8Text);
     JsonWriter& number(std::string_view key, std::int64_t value);
     JsonWriter& boolean(std::string_view key, bool value);
+    JsonWriter& null(std::string_view key);
 
     // Array elements (no key).
     JsonWriter& text(std::string_view cp932Text) { return text({}, cp932Text); }

@@ -1,12 +1,18 @@
 // Parsing the headless options and running them over the contest document and master settings.
 #include "CommandLine.h"
 
+#include <cstdlib>
 #include <filesystem>
 
+#include "AtomicFile.h"
 #include "CKorvaneDoc.h"
 #include "Cp932.h"
+#include "HamlogDatabase.h"
+#include "HamlogLibrary.h"
 #include "MasterSettingsStore.h"
 #include "ProgramPath.h"
+#include "QsoRetrieval.h"
+#include "ReportJson.h"
 #include "SettingsJson.h"
 
 namespace {
@@ -49,6 +55,23 @@ CommandLine::Options CommandLine::parse(const std::vector<std::string>& args) {
             value(i, o.saveAs);
         } else if (a == "--settings-json") {
             o.settingsJson = true;
+        } else if (a == "--report") {
+            value(i, o.report);
+        } else if (a == "--pdf") {
+            value(i, o.pdf);
+        } else if (a == "--png") {
+            value(i, o.png);
+        } else if (a == "--layout-json") {
+            value(i, o.layoutJson);
+        } else if (a == "--dpi") {
+            std::string dpi;
+            value(i, dpi);
+            char* end = nullptr;
+            long n = std::strtol(dpi.c_str(), &end, 10);
+            if (o.error.empty() && (dpi.empty() || *end != '\0' || n < 10 || n > 1200)) {
+                o.error = "--dpi takes a whole number from 10 to 1200";
+            }
+            o.dpi = static_cast<int>(n);
         } else if (a.size() > 1 && a[0] == '-') {
             o.error = "unknown option " + a;
         } else if (o.input.empty()) {
@@ -61,13 +84,22 @@ CommandLine::Options CommandLine::parse(const std::vector<std::string>& args) {
 }
 
 bool CommandLine::isHeadless(const Options& o) {
-    return o.help || !o.error.empty() || !o.saveAs.empty() || o.settingsJson;
+    return o.help || !o.error.empty() || !o.saveAs.empty() || o.settingsJson ||
+           needsRetrieval(o);
+}
+
+bool CommandLine::needsRetrieval(const Options& o) {
+    return !o.report.empty() || !o.pdf.empty() || !o.png.empty() || !o.layoutJson.empty();
 }
 
 std::string CommandLine::usage() {
     return "usage: korvane [FILE.con]                      open the contest file in the windows\n"
            "       korvane --save-as OUT.con [IN.con]      save IN (or a new contest) as OUT\n"
            "       korvane --settings-json [IN.con]        print every setting as JSON\n"
+           "       korvane --report OUT.json [IN.con]      retrieve the QSOs and report rows and scores\n"
+           "       korvane --pdf OUT.pdf [IN.con]          print the sheets into a PDF file\n"
+           "       korvane --png DIR [--dpi N] [IN.con]    print the sheets as PNG pages (150 dpi)\n"
+           "       korvane --layout-json OUT.json [IN.con] the drawing operations of every page\n"
            "options:\n"
            "  --ini FILE    master settings file instead of the one beside the program\n"
            "  --log FILE    log file to read instead of the master setting THDIR\n"
@@ -83,19 +115,9 @@ int CommandLine::run(const Options& o, std::ostream& out, std::ostream& err) {
         out << usage();
         return 0;
     }
-    MasterSettingsStore store = storeFor(o);
-    MasterSettings master = store.load();
-    if (!o.log.empty()) {
-        master.thDir = cp932::fromUtf8(std::filesystem::absolute(o.log).string());
-    }
-
     CKorvaneDoc doc;
-    if (!o.input.empty()) {
-        CKorvaneDoc::Result opened = doc.openDocument(o.input);
-        if (!opened.ok) {
-            err << "korvane: " << describe(o.input, opened.message) << "\n";
-            return 1;
-        }
+    if (int status = prepare(o, doc, err)) {
+        return status;
     }
     if (!o.saveAs.empty()) {
         CKorvaneDoc::Result saved = doc.saveDocument(o.saveAs);
@@ -105,7 +127,54 @@ int CommandLine::run(const Options& o, std::ostream& out, std::ostream& err) {
         }
     }
     if (o.settingsJson) {
-        out << settings_json::write(master, doc.contest);
+        out << settings_json::write(doc.master, doc.contest);
+    }
+    if (!o.report.empty() && !writeOutput(o.report, report_json::write(doc), out, err)) {
+        return 1;
     }
     return 0;
+}
+
+int CommandLine::prepare(const Options& o, CKorvaneDoc& doc, std::ostream& err) {
+    MasterSettingsStore store = storeFor(o);
+    doc.master = store.load();
+    if (!o.log.empty()) {
+        doc.master.thDir = cp932::fromUtf8(std::filesystem::absolute(o.log).string());
+    }
+    if (!o.input.empty()) {
+        CKorvaneDoc::Result opened = doc.openDocument(o.input);
+        if (!opened.ok) {
+            err << "korvane: " << describe(o.input, opened.message) << "\n";
+            return 1;
+        }
+    }
+    if (!needsRetrieval(o)) {
+        return 0;
+    }
+    if (std::string problem = HamlogLibrary::check(); !problem.empty()) {
+        err << "korvane: " << cp932::toUtf8(problem) << "\n";
+        return 1;
+    }
+    HamlogLibrary library;
+    HamlogDatabase database(library);
+    if (QsoRetrieval::retrieve(doc, database, QsoRetrieval::bandMask(doc.contest),
+                               QsoRetrieval::modeMask(doc.contest)) != 0) {
+        err << "korvane: " << cp932::toUtf8(cp932::lit("HAMLOGのデータを開けません")) << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+bool CommandLine::writeOutput(const std::string& path, const std::string& text, std::ostream& out,
+                              std::ostream& err) {
+    if (path == "-") {
+        out << text;
+        return static_cast<bool>(out);
+    }
+    std::string error;
+    if (!atomic_file::write(path, text, &error)) {
+        err << "korvane: " << error << "\n";
+        return false;
+    }
+    return true;
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+class CKorvaneDoc;
+
 class CommandLine {
 public:
     struct Options {
@@ -13,6 +15,11 @@ public:
         std::string log;        // log file named with --log, used instead of THDIR
         std::string saveAs;     // --save-as OUT.con
         bool settingsJson = false;
+        std::string report;     // --report OUT.json ("-" for standard output)
+        std::string pdf;        // --pdf OUT.pdf
+        std::string png;        // --png DIR
+        int dpi = 150;          // --dpi N for --png
+        std::string layoutJson; // --layout-json OUT.json
         bool help = false;
         std::string error;      // why the arguments could not be understood
     };
@@ -22,8 +29,20 @@ public:
     // True when the options ask for a job without windows.
     static bool isHeadless(const Options& options);
 
-    // Runs the job; returns the process exit status. Messages go to err as UTF-8.
+    // True when the job reads the log database (report and sheets).
+    static bool needsRetrieval(const Options& options);
+
+    // Loads the master settings and the contest file into doc and, when the job needs it, runs the
+    // retrieval over the log. Returns 0, or the exit status after a message on err.
+    static int prepare(const Options& options, CKorvaneDoc& doc, std::ostream& err);
+
+    // Runs the jobs that need no drawing surface; returns the process exit status. Messages go to
+    // err as UTF-8.
     static int run(const Options& options, std::ostream& out, std::ostream& err);
+
+    // Writes text to a host path atomically, or to out when the path is "-".
+    static bool writeOutput(const std::string& path, const std::string& text, std::ostream& out,
+                            std::ostream& err);
 
     static std::string usage();
 };

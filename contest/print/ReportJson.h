@@ -1,0 +1,13 @@
+// The outcome of a retrieval as UTF-8 JSON: the QSO list as shown, the rows and tallies per band,
+// the summary figures and the page count of the print document.
+#pragma once
+
+#include <string>
+
+#include "CKorvaneDoc.h"
+
+namespace report_json {
+
+std::string write(const CKorvaneDoc& doc);
+
+} // namespace report_json

@@ -1,0 +1,20 @@
+// The log database behind the bound HAMLOG32.DLL.
+#pragma once
+
+#include "HamlogLibrary.h"
+#include "LogDatabase.h"
+
+class HamlogDatabase : public LogDatabase {
+public:
+    explicit HamlogDatabase(HamlogLibrary& library) : library_(library) {}
+
+    bool open(const std::string& path) override { return library_.open(path); }
+    bool read(std::int32_t recordNumber) override { return library_.read(recordNumber); }
+    void close() override { library_.close(); }
+    const QsoRecord& record() const override { return library_.record(); }
+    int bandIndex(const char* freqText) const override { return library_.freqPCheck(freqText); }
+    int addressKind(const char* code) const override { return library_.chosonCheck(code); }
+
+private:
+    HamlogLibrary& library_;
+};

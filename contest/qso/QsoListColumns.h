@@ -1,0 +1,30 @@
+// The sixteen columns of the QSO list: headers, alignment, widths, cell texts and sort order.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "QsoItem.h"
+
+class QsoListColumns {
+public:
+    static constexpr int kColumnCount = 16;
+
+    struct Column {
+        std::string_view header; // CP932
+        bool rightAligned;
+        int width; // pixels
+    };
+    static const std::array<Column, kColumnCount>& columns();
+
+    // The text a cell shows for one QSO (CP932); empty for a column outside 0..15.
+    static std::string cellText(const QsoItem& item, int column);
+
+    // Ascending order of a column: record numbers numerically, every other column by its raw record
+    // field compared as unsigned bytes.
+    static bool less(const QsoItem& a, const QsoItem& b, int column);
+
+    // The raw record field behind a column (column 0 has none and gives "").
+    static std::string_view field(const QsoRecord& record, int column);
+};

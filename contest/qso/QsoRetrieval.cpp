@@ -1,0 +1,147 @@
+// The retrieval loop over the log database and its filters.
+#include "QsoRetrieval.h"
+
+#include <cstdio>
+#include <cstring>
+#include <unordered_set>
+
+#include "BandTable.h"
+#include "Cp932.h"
+#include "ExchangeComposer.h"
+
+namespace {
+
+std::string dateKey(int year, int month, int day) {
+    char buffer[48];
+    std::snprintf(buffer, sizeof buffer, "%04d%02d%02d", year, month, day);
+    return std::string(buffer).substr(2);
+}
+
+std::string timeKey(int hour, int minute) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%02d%02dJ", hour, minute);
+    return buffer;
+}
+
+bool maskHas(std::uint32_t mask, int index) {
+    return index >= 0 && index < 32 && (mask >> index) & 1u;
+}
+
+// A kept QSO's trimmed call sign with the band index of its stored frequency text.
+std::string repeatKey(std::string_view call, int band) {
+    std::string key(call);
+    key.push_back('\0');
+    key.append(reinterpret_cast<const char*>(&band), sizeof band);
+    return key;
+}
+
+// The band index of a text with blanks removed at both ends, as the library sees it.
+int trimmedBand(const LogDatabase& database, std::string_view text) {
+    return database.bandIndex(std::string(cp932::trim(text)).c_str());
+}
+
+} // namespace
+
+QsoRetrieval::PeriodKeys QsoRetrieval::periodKeys(const ContestSettings& s) {
+    return {dateKey(s.startYear, s.startMonth, s.startDay), dateKey(s.endYear, s.endMonth, s.endDay),
+            timeKey(s.startHour, s.startMinute), timeKey(s.endHour, s.endMinute)};
+}
+
+int QsoRetrieval::modeIndex(std::string_view modeText) {
+    static constexpr std::string_view kModes[] = {"CW", "AM", "SSB", "FM", "SSTV", "RTTY"};
+    std::string_view mode = cp932::trim(modeText);
+    for (int i = 0; i < 6; ++i) {
+        if (mode == kModes[i]) {
+            return i;
+        }
+    }
+    return 6;
+}
+
+std::uint32_t QsoRetrieval::bandMask(const ContestSettings& s) {
+    std::uint32_t mask = 0;
+    for (int i = 0; i < ContestSettings::kBandCount; ++i) {
+        mask |= s.bandEnabled[static_cast<std::size_t>(i)] == 1 ? 1u << i : 0u;
+    }
+    return mask;
+}
+
+std::uint32_t QsoRetrieval::modeMask(const ContestSettings& s) {
+    std::uint32_t mask = 0;
+    for (int i = 0; i < ContestSettings::kModeCount; ++i) {
+        mask |= s.modeEnabled[static_cast<std::size_t>(i)] == 1 ? 1u << i : 0u;
+    }
+    return mask;
+}
+
+int QsoRetrieval::retrieve(CKorvaneDoc& doc, LogDatabase& database, std::uint32_t bandMask,
+                           std::uint32_t modeMask, RepeatCheck repeatCheck) {
+    const ContestSettings& s = doc.contest;
+    const PeriodKeys keys = periodKeys(s);
+    if (doc.master.thDir.empty() || !database.open(doc.master.thDir)) {
+        return -1;
+    }
+    doc.qsoList.clear();
+    doc.results.clearResults();
+    doc.recordsRead = 0;
+    int sequence = 0;
+
+    ExchangeComposer composer(s.rules, database, doc.results);
+    std::unordered_set<std::string> kept; // repeat keys of the QSOs kept so far
+
+    for (std::int32_t n = 1; database.read(n); ++n) {
+        const QsoRecord& record = database.record();
+        doc.recordsRead = n;
+        std::string_view date = QsoRecord::text(record.qsoDate);
+        std::string_view time = QsoRecord::text(record.qsoTime);
+        if (time.size() < 5 || time[4] != 'J') {
+            continue;
+        }
+        if (date < keys.startDate || (date == keys.startDate && time < keys.startTime) ||
+            date > keys.endDate || (date == keys.endDate && time > keys.endTime)) {
+            continue;
+        }
+        const std::string freq(QsoRecord::text(record.freq));
+        if (s.selectBands == 1) {
+            int band = trimmedBand(database, freq);
+            if (!BandTable::isBand(band) || !maskHas(bandMask, band)) {
+                continue;
+            }
+        }
+        if (s.selectModes == 1 && !maskHas(modeMask, modeIndex(QsoRecord::text(record.mode)))) {
+            continue;
+        }
+        const int band = database.bandIndex(freq.c_str());
+        const std::string_view call = cp932::trim(QsoRecord::text(record.call));
+        if (s.excludeSameBandDupes == 1) {
+            bool repeat = false;
+            if (repeatCheck == RepeatCheck::hashed) {
+                repeat = kept.count(repeatKey(call, band)) != 0;
+            } else {
+                for (const QsoItem& item : doc.qsoList) {
+                    if (cp932::trim(QsoRecord::text(item.record.call)) == call &&
+                        trimmedBand(database, QsoRecord::text(item.record.freq)) == band) {
+                        repeat = true;
+                        break;
+                    }
+                }
+            }
+            if (repeat) {
+                continue;
+            }
+        }
+
+        QsoItem item{n, record};
+        if (BandTable::isBand(band)) {
+            QsoRecord::setText(item.record.freq, BandTable::listLabel(band));
+        }
+        if (s.excludeSameBandDupes == 1 && repeatCheck == RepeatCheck::hashed) {
+            // Keyed by the band the library gives for the stored label, as the scan compares it.
+            kept.insert(repeatKey(call, trimmedBand(database, QsoRecord::text(item.record.freq))));
+        }
+        doc.qsoList.push_back(item);
+        composer.composeRow(record, ++sequence);
+    }
+    database.close();
+    return 0;
+}

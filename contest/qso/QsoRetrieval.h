@@ -1,0 +1,36 @@
+// Reading the log database into the document: period, band, mode and same-band repeat filters, the
+// QSO list and the composition of every kept QSO.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "CKorvaneDoc.h"
+#include "LogDatabase.h"
+
+class QsoRetrieval {
+public:
+    // How earlier QSOs are searched for a same-band repeat. Both give the same result; the scan
+    // compares with every kept QSO and is kept as the reference the hashed check is tested against.
+    enum class RepeatCheck { hashed, scan };
+
+    // The period keys that compare directly with the record's date (YYMMDD) and time (HHMMJ).
+    struct PeriodKeys {
+        std::string startDate, endDate, startTime, endTime;
+    };
+    static PeriodKeys periodKeys(const ContestSettings& settings);
+
+    // Mode index of a mode text: "CW" 0, "AM" 1, "SSB" 2, "FM" 3, "SSTV" 4, "RTTY" 5, else 6 (after
+    // blanks at both ends are removed; case counts).
+    static int modeIndex(std::string_view modeText);
+
+    // The masks of the ticked bands and modes (bit i for entry i).
+    static std::uint32_t bandMask(const ContestSettings& settings);
+    static std::uint32_t modeMask(const ContestSettings& settings);
+
+    // Runs the search of the document's conditions over the database named by the master setting
+    // THDIR. Returns 0, or -1 when THDIR is empty or the database cannot be opened; then the QSO
+    // list, the per-band results and recordsRead stay as they were.
+    static int retrieve(CKorvaneDoc& doc, LogDatabase& database, std::uint32_t bandMask,
+                        std::uint32_t modeMask, RepeatCheck repeatCheck = RepeatCheck::hashed);
+};
