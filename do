@@ -10,6 +10,9 @@ PACKAGES=(
     googletest libgtest-dev libgmock-dev
     libbenchmark-dev
     python3
+    qt6-base-dev libgl-dev fonts-ipafont-mincho fonts-ipafont-gothic
+    libmspack-dev mscompress liblnk-utils
+    poppler-utils
 )
 
 install_missing() {
