@@ -1,0 +1,217 @@
+// Retrieval: period, zone, band, mode and repeat filters, relabelling, composition and failures.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "FakeLogDatabase.h"
+#include "QsoRetrieval.h"
+
+namespace {
+
+std::vector<std::string> keptCalls(const CKorvaneDoc& doc) {
+    std::vector<std::string> calls;
+    for (const auto& item : doc.qsoList) {
+        calls.emplace_back(QsoRecord::text(item.record.call));
+    }
+    return calls;
+}
+
+int run(CKorvaneDoc& doc, FakeLogDatabase& db) {
+    return QsoRetrieval::retrieve(doc, db, QsoRetrieval::bandMask(doc.contest),
+                                  QsoRetrieval::modeMask(doc.contest));
+}
+
+CKorvaneDoc newDoc() {
+    CKorvaneDoc doc;
+    doc.master.thDir = "log.csv";
+    return doc;
+}
+
+} // namespace
+
+TEST(QsoRetrieval, PeriodKeys) {
+    struct Row {
+        int y1, m1, d1, h1, n1, y2, m2, d2, h2, n2;
+        const char *startDate, *endDate, *startTime, *endTime;
+    } rows[] = {
+        {0, 1, 1, 0, 0, 9999, 12, 31, 23, 59, "000101", "991231", "0000J", "2359J"},
+        {2015, 6, 13, 21, 5, 2015, 6, 14, 24, 60, "150613", "150614", "2105J", "2460J"},
+        {2000, 1, 1, 0, 0, 2000, 1, 2, 9, 0, "000101", "000102", "0000J", "0900J"},
+    };
+    for (const auto& r : rows) {
+        ContestSettings s;
+        s.startYear = r.y1, s.startMonth = r.m1, s.startDay = r.d1, s.startHour = r.h1,
+        s.startMinute = r.n1;
+        s.endYear = r.y2, s.endMonth = r.m2, s.endDay = r.d2, s.endHour = r.h2, s.endMinute = r.n2;
+        auto keys = QsoRetrieval::periodKeys(s);
+        EXPECT_EQ(keys.startDate, r.startDate);
+        EXPECT_EQ(keys.endDate, r.endDate);
+        EXPECT_EQ(keys.startTime, r.startTime);
+        EXPECT_EQ(keys.endTime, r.endTime);
+    }
+}
+
+TEST(QsoRetrieval, DefaultsKeepEveryJapanTimeQsoOncePerCallAndBand) {
+    FakeLogDatabase db(std::vector<FakeQso>{
+        {"JA1AAA", "260613", "2100J", "7.025", "CW"},
+        {"JA1AAA", "260613", "2101U", "14.025", "CW"},    // UTC: left out
+        {"JA1AAA", "260613", "2102J", "7.030", "SSB"},    // same band, other mode: repeat
+        {" JA1AAA ", "260613", "2103J", "14.025", "CW"},  // blanks around the call: same station
+        {"JA1AAA", "260613", "2104J", "3.5", "CW", "1001", "P"},  // portable plays no part
+        {"JA1AAa", "260613", "2105J", "7.025", "CW"},     // case counts
+        {"JA2BBB", "990101", "0000", "7.025", "CW"},      // no zone letter at all
+    });
+    CKorvaneDoc doc = newDoc();
+    ASSERT_EQ(run(doc, db), 0);
+    EXPECT_EQ(keptCalls(doc), (std::vector<std::string>{"JA1AAA", " JA1AAA ", "JA1AAA", "JA1AAa"}));
+    EXPECT_EQ(doc.recordsRead, 7);
+    EXPECT_EQ(doc.qsoList[1].recordNumber, 4);
+    EXPECT_EQ(QsoRecord::text(doc.qsoList[0].record.freq), "   7");  // the band label
+    EXPECT_EQ(QsoRecord::text(doc.qsoList[2].record.freq), "   3.5");
+    EXPECT_EQ(db.opens, 1);
+    EXPECT_EQ(db.closes, 1);
+}
+
+TEST(QsoRetrieval, PeriodEndsAreInclusiveAndCompareAsText) {
+    struct Row {
+        int y1, m1, d1, h1, n1, y2, m2, d2, h2, n2;
+        std::vector<std::string> kept;
+    } rows[] = {
+        {2026, 6, 13, 21, 0, 2026, 6, 14, 20, 59, {"START", "IN", "END"}},
+        {2026, 6, 13, 21, 1, 2026, 6, 14, 20, 58, {"IN"}},
+        {2000, 1, 1, 0, 0, 2000, 1, 2, 23, 59, {"Y2K", "NYD"}},
+        {2099, 12, 31, 0, 0, 2100, 1, 1, 23, 59, {}},  // the start key sorts after the end key
+    };
+    std::vector<FakeQso> qsos = {
+        {"BEFORE", "260613", "2059J", "7.0", "CW"}, {"START", "260613", "2100J", "7.0", "CW"},
+        {"IN", "260614", "0800J", "7.0", "CW"},     {"END", "260614", "2059J", "7.0", "CW"},
+        {"AFTER", "260614", "2100J", "7.0", "CW"},  {"Y2K", "000102", "1200J", "7.0", "CW"},
+        {"NYE", "991231", "1200J", "7.0", "CW"},    {"NYD", "000101", "0000J", "7.0", "CW"},
+    };
+    for (const auto& r : rows) {
+        FakeLogDatabase db(qsos);
+        CKorvaneDoc doc = newDoc();
+        ContestSettings& s = doc.contest;
+        s.startYear = r.y1, s.startMonth = r.m1, s.startDay = r.d1, s.startHour = r.h1,
+        s.startMinute = r.n1;
+        s.endYear = r.y2, s.endMonth = r.m2, s.endDay = r.d2, s.endHour = r.h2, s.endMinute = r.n2;
+        ASSERT_EQ(run(doc, db), 0);
+        EXPECT_EQ(keptCalls(doc), r.kept) << r.y1 << "/" << r.m1 << "/" << r.d1;
+    }
+}
+
+TEST(QsoRetrieval, BandAndModeSelection) {
+    std::vector<FakeQso> qsos = {
+        {"A", "260613", "2100J", "3.525", "CW"},   {"B", "260613", "2100J", "7.025", "ssb"},
+        {"C", "260613", "2100J", "7.050", " SSB "}, {"D", "260613", "2100J", "10.1", "RTTY"},
+        {"E", "260613", "2100J", "Etc", "SSTV"},    {"F", "260613", "2100J", "  1.9  ", "FM"},
+    };
+    struct Row {
+        std::vector<int> bands, modes;
+        std::vector<std::string> kept;
+    } rows[] = {
+        {{1}, {}, {"A"}},                    // the "3.8MHz" box is band 1
+        {{2}, {}, {"B", "C"}},
+        {{0, 15}, {}, {"E", "F"}},           // blanks around a frequency do not matter
+        {{}, {2}, {"C"}},                    // "ssb" in lower case is another mode
+        {{}, {6}, {"B"}},
+        {{}, {4, 5}, {"D", "E"}},
+        {{2, 3}, {5}, {"D"}},
+    };
+    for (const auto& r : rows) {
+        FakeLogDatabase db(qsos);
+        CKorvaneDoc doc = newDoc();
+        doc.contest.selectBands = r.bands.empty() ? 0 : 1;
+        doc.contest.selectModes = r.modes.empty() ? 0 : 1;
+        for (int b : r.bands) {
+            doc.contest.bandEnabled[static_cast<std::size_t>(b)] = 1;
+        }
+        for (int m : r.modes) {
+            doc.contest.modeEnabled[static_cast<std::size_t>(m)] = 1;
+        }
+        ASSERT_EQ(run(doc, db), 0);
+        EXPECT_EQ(keptCalls(doc), r.kept);
+    }
+    EXPECT_EQ(QsoRetrieval::modeIndex(" RTTY"), 5);
+    EXPECT_EQ(QsoRetrieval::modeIndex("CW "), 0);
+    EXPECT_EQ(QsoRetrieval::modeIndex("cw"), 6);
+}
+
+TEST(QsoRetrieval, RepeatsKeptWhenAllowed) {
+    FakeLogDatabase db(std::vector<FakeQso>{{"JA1AAA", "260613", "2100J", "7.025", "CW"},
+                                            {"JA1AAA", "260613", "2101J", "7.030", "SSB"}});
+    CKorvaneDoc doc = newDoc();
+    doc.contest.excludeSameBandDupes = 0;
+    ASSERT_EQ(run(doc, db), 0);
+    EXPECT_EQ(doc.qsoList.size(), 2u);
+}
+
+TEST(QsoRetrieval, ComposesEveryKeptQsoWithItsRawFrequencyAndSerial) {
+    FakeLogDatabase db(std::vector<FakeQso>{{"JA1AAA", "260613", "2100J", "7.025", "CW"},
+                                            {"JA1BBB", "260613", "2100U", "7.025", "CW"},
+                                            {"JA1CCC", "260613", "2101J", "14.025", "CW"}});
+    CKorvaneDoc doc = newDoc();
+    doc.contest.rules.sendNo[0] = {.choice = 1, .qsoField = 3};  // the frequency as logged
+    doc.contest.rules.sendNo[1] = {.choice = 2, .digits = 3};    // then the serial
+    ASSERT_EQ(run(doc, db), 0);
+    ASSERT_EQ(doc.results.bandRows(2).size(), 1u);
+    ASSERT_EQ(doc.results.bandRows(4).size(), 1u);
+    EXPECT_EQ(doc.results.bandRows(2)[0].sent, "7.025001");
+    EXPECT_EQ(doc.results.bandRows(4)[0].sent, "14.025002");
+}
+
+TEST(QsoRetrieval, FailuresLeaveThePreviousResults) {
+    FakeLogDatabase good(std::vector<FakeQso>{{"JA1AAA", "260613", "2100J", "7.025", "CW"}});
+    CKorvaneDoc doc = newDoc();
+    ASSERT_EQ(run(doc, good), 0);
+
+    FakeLogDatabase failing(std::vector<FakeQso>{{"JA9ZZZ", "260613", "2100J", "7.025", "CW"}});
+    failing.openFails = true;
+    EXPECT_EQ(run(doc, failing), -1);
+    doc.master.thDir.clear();
+    EXPECT_EQ(run(doc, good), -1);
+    EXPECT_EQ(good.opens, 1);  // an empty path is not even tried
+    EXPECT_EQ(keptCalls(doc), std::vector<std::string>{"JA1AAA"});
+    EXPECT_EQ(doc.recordsRead, 1);
+    EXPECT_EQ(doc.results.bandRows(2).size(), 1u);
+
+    // A database without records empties the list and the results.
+    doc.master.thDir = "empty.csv";
+    FakeLogDatabase empty;
+    EXPECT_EQ(run(doc, empty), 0);
+    EXPECT_TRUE(doc.qsoList.empty());
+    EXPECT_EQ(doc.recordsRead, 0);
+    EXPECT_EQ(doc.results.bandRows(2).size(), 0u);
+}
+
+TEST(QsoRetrieval, HashedRepeatCheckMatchesTheFullScan) {
+    const char* freqs[] = {"1.9", "3.525", "7.025", "7.1", "10.12", "14.2", "21.3", "28.5",
+                           "50.1", "144.2", "430.5", "1295", "Etc", "", "   7.000  "};
+    const char* modes[] = {"CW", "SSB", "FM", "RTTY"};
+    for (unsigned seed = 1; seed <= 20; ++seed) {
+        std::mt19937 rng(seed);
+        std::vector<FakeQso> qsos;
+        for (int i = 0; i < 400; ++i) {
+            FakeQso q;
+            q.call = "JA" + std::to_string(rng() % 30);
+            if (rng() % 4 == 0) {
+                q.call = " " + q.call;
+            }
+            q.portable = rng() % 3 == 0 ? "P" : "";
+            q.date = "260613";
+            q.time = rng() % 10 == 0 ? "2100U" : "2100J";
+            q.freq = freqs[rng() % std::size(freqs)];
+            q.mode = modes[rng() % std::size(modes)];
+            qsos.push_back(q);
+        }
+        CKorvaneDoc hashed = newDoc(), scanned = newDoc();
+        FakeLogDatabase a(qsos), b(qsos);
+        ASSERT_EQ(QsoRetrieval::retrieve(hashed, a, 0, 0, QsoRetrieval::RepeatCheck::hashed), 0);
+        ASSERT_EQ(QsoRetrieval::retrieve(scanned, b, 0, 0, QsoRetrieval::RepeatCheck::scan), 0);
+        ASSERT_EQ(hashed.qsoList.size(), scanned.qsoList.size()) << "seed " << seed;
+        for (std::size_t i = 0; i < hashed.qsoList.size(); ++i) {
+            EXPECT_EQ(hashed.qsoList[i].recordNumber, scanned.qsoList[i].recordNumber);
+        }
+        EXPECT_LT(hashed.qsoList.size(), 300u);  // the log does hold repeats
+    }
+}
