@@ -1,0 +1,144 @@
+// Times retrieval with composition over generated HAMLOG CSV logs through HAMLOG32.DLL, against
+// reading and splitting the same file, and against the full repeat scan; prints rates and ratios.
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
+#include <sys/resource.h>
+
+#include "AtomicFile.h"
+#include "Cp932.h"
+#include "HamlogDatabase.h"
+#include "HamlogLibrary.h"
+#include "QsoRetrieval.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double secondsSince(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+long peakKilobytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// A contest log with repeats: calls drawn from a pool a quarter the size of the log, on 12 bands.
+std::string generateLog(int qsos) {
+    static const char* bands[] = {"1.910", "3.525", "7.025", "14.050", "21.100", "28.500",
+                                  "50.200", "144.100", "430.300", "1295.0", "10.120", "18.100"};
+    static const char* modes[] = {"CW", "SSB", "FM", "RTTY"};
+    std::mt19937 rng(1);
+    std::string text;
+    text.reserve(static_cast<std::size_t>(qsos) * 80);
+    char line[256];
+    for (int i = 0; i < qsos; ++i) {
+        unsigned call = rng() % static_cast<unsigned>(qsos / 4 + 1);
+        int minute = i % 1440;
+        std::snprintf(line, sizeof line,
+                      "J%c%uX%c%c,26/06/%02d,%02d:%02dJ,599,599,%s,%s,%02u%02u,,J,NAME,QTH,,,0\r\n",
+                      'A' + call % 26, call % 10, 'A' + (call / 10) % 26, 'A' + (call / 260) % 26,
+                      13 + i / 1440 % 2, minute / 60, minute % 60, bands[rng() % 12], modes[rng() % 4],
+                      static_cast<unsigned>(1 + rng() % 47), static_cast<unsigned>(rng() % 60));
+        text += line;
+    }
+    return text;
+}
+
+// The baseline: read the file and split every line into its fields, as any reader must.
+std::size_t readAndSplit(const std::string& path) {
+    std::string text;
+    atomic_file::read(path, text);
+    std::vector<std::string_view> fields;
+    std::size_t total = 0;
+    std::string_view rest(text);
+    while (!rest.empty()) {
+        std::size_t end = rest.find('\n');
+        std::string_view line = rest.substr(0, end);
+        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+        fields.clear();
+        for (std::size_t start = 0;;) {
+            std::size_t comma = line.find(',', start);
+            fields.push_back(line.substr(start, comma - start));
+            if (comma == std::string_view::npos) {
+                break;
+            }
+            start = comma + 1;
+        }
+        total += fields.size();
+    }
+    return total;
+}
+
+CKorvaneDoc contestDoc(const std::string& path) {
+    CKorvaneDoc doc;
+    doc.master.thDir = cp932::fromUtf8(path);
+    ExchangeRules& r = doc.contest.rules;
+    r.sendNo[0] = {.choice = 1, .qsoField = 0};
+    r.sendNo[1] = {.choice = 2, .digits = 3};
+    r.recvNo[0] = {.choice = 1, .qsoField = 0};
+    r.recvNo[1] = {.choice = 3, .qsoField = 8};
+    r.summaryMulti = {.choice = 2, .qsoField = 8};
+    r.logMulti = {.choice = 2, .qsoField = 8};
+    r.logPoints = {.choice = 1, .fixedValue = 1};
+    return doc;
+}
+
+double retrieve(const std::string& path, QsoRetrieval::RepeatCheck check, std::size_t* kept) {
+    HamlogLibrary library;
+    HamlogDatabase database(library);
+    CKorvaneDoc doc = contestDoc(path);
+    auto start = Clock::now();
+    if (QsoRetrieval::retrieve(doc, database, 0, 0, check) != 0) {
+        std::fprintf(stderr, "cannot open %s\n", path.c_str());
+        std::exit(1);
+    }
+    double seconds = secondsSince(start);
+    *kept = doc.qsoList.size();
+    return seconds;
+}
+
+} // namespace
+
+int main() {
+    if (std::string problem = HamlogLibrary::check(); !problem.empty()) {
+        std::fprintf(stderr, "%s\n", cp932::toUtf8(problem).c_str());
+        return 1;
+    }
+    auto folder = std::filesystem::temp_directory_path() / ("bench-retrieval-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+
+    std::printf("%10s %12s %12s %10s %14s\n", "QSOs", "kept", "QSOs/s", "vs read", "bytes/kept");
+    for (int qsos : {100000, 1000000}) {
+        std::string path = (folder / ("log-" + std::to_string(qsos) + ".csv")).string();
+        atomic_file::write(path, generateLog(qsos));
+        auto start = Clock::now();
+        readAndSplit(path);
+        double baseline = secondsSince(start);
+        long before = peakKilobytes();
+        std::size_t kept = 0;
+        double seconds = retrieve(path, QsoRetrieval::RepeatCheck::hashed, &kept);
+        long grown = peakKilobytes() - before;
+        std::printf("%10d %12zu %12.0f %9.2fx %14.0f\n", qsos, kept, qsos / seconds,
+                    seconds / baseline, kept ? grown * 1024.0 / static_cast<double>(kept) : 0.0);
+    }
+
+    std::printf("\n%10s %14s %14s %10s\n", "QSOs", "hashed s", "full scan s", "ratio");
+    for (int qsos : {20000, 100000}) {
+        std::string path = (folder / ("scan-" + std::to_string(qsos) + ".csv")).string();
+        atomic_file::write(path, generateLog(qsos));
+        std::size_t keptHashed = 0, keptScan = 0;
+        double hashed = retrieve(path, QsoRetrieval::RepeatCheck::hashed, &keptHashed);
+        double scan = retrieve(path, QsoRetrieval::RepeatCheck::scan, &keptScan);
+        std::printf("%10d %14.3f %14.3f %9.1fx%s\n", qsos, hashed, scan, scan / hashed,
+                    keptHashed == keptScan ? "" : "  (kept counts differ!)");
+    }
+    std::filesystem::remove_all(folder);
+    return 0;
+}
