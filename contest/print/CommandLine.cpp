@@ -63,6 +63,22 @@ CommandLine::Options CommandLine::parse(const std::vector<std::string>& args) {
             value(i, o.png);
         } else if (a == "--layout-json") {
             value(i, o.layoutJson);
+        } else if (a == "--elog") {
+            value(i, o.elog);
+        } else if (a == "--cabrillo") {
+            value(i, o.cabrillo);
+        } else if (a == "--elog-version") {
+            value(i, o.elogVersion);
+            if (o.error.empty() && o.elogVersion != "R2.1" && o.elogVersion != "R1.0") {
+                o.error = "--elog-version takes R2.1 or R1.0";
+            }
+        } else if (a == "--encoding") {
+            std::string encoding;
+            value(i, encoding);
+            if (o.error.empty() && encoding != "cp932" && encoding != "utf-8") {
+                o.error = "--encoding takes cp932 or utf-8";
+            }
+            o.utf8 = encoding == "utf-8";
         } else if (a == "--dpi") {
             std::string dpi;
             value(i, dpi);
@@ -89,7 +105,8 @@ bool CommandLine::isHeadless(const Options& o) {
 }
 
 bool CommandLine::needsRetrieval(const Options& o) {
-    return !o.report.empty() || !o.pdf.empty() || !o.png.empty() || !o.layoutJson.empty();
+    return !o.report.empty() || !o.pdf.empty() || !o.png.empty() || !o.layoutJson.empty() ||
+           !o.elog.empty() || !o.cabrillo.empty();
 }
 
 std::string CommandLine::usage() {
@@ -100,9 +117,13 @@ std::string CommandLine::usage() {
            "       korvane --pdf OUT.pdf [IN.con]          print the sheets into a PDF file\n"
            "       korvane --png DIR [--dpi N] [IN.con]    print the sheets as PNG pages (150 dpi)\n"
            "       korvane --layout-json OUT.json [IN.con] the drawing operations of every page\n"
+           "       korvane --elog OUT.txt [IN.con]         the JARL electronic log (summary and log)\n"
+           "       korvane --cabrillo OUT.log [IN.con]     the log in Cabrillo 3.0\n"
            "options:\n"
            "  --ini FILE    master settings file instead of the one beside the program\n"
            "  --log FILE    log file to read instead of the master setting THDIR\n"
+           "  --elog-version R2.1|R1.0   form of the electronic log's summary sheet (R2.1)\n"
+           "  --encoding cp932|utf-8     text of the electronic log (cp932)\n"
            "  --help        this text\n";
 }
 

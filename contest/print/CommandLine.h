@@ -20,6 +20,10 @@ public:
         std::string png;        // --png DIR
         int dpi = 150;          // --dpi N for --png
         std::string layoutJson; // --layout-json OUT.json
+        std::string elog;       // --elog OUT.txt: JARL electronic log
+        std::string elogVersion = "R2.1"; // --elog-version R2.1 | R1.0
+        bool utf8 = false;      // --encoding utf-8 (default cp932)
+        std::string cabrillo;   // --cabrillo OUT.log
         bool help = false;
         std::string error;      // why the arguments could not be understood
     };
