@@ -49,3 +49,12 @@ void CKorvaneDoc::setPath(const std::string& hostPath) {
     const std::u8string name = std::filesystem::path(hostPath).filename().u8string();
     title_ = cp932::fromUtf8(std::string(name.begin(), name.end()));
 }
+
+bool CKorvaneDoc::bindLibrary(const std::string& fileName) {
+    auto library = std::make_unique<HamlogLibrary>(fileName);
+    if (!library->bound()) {
+        return false;
+    }
+    library_ = std::move(library);
+    return true;
+}

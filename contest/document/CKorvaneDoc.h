@@ -4,9 +4,11 @@
 
 #include "BandResults.h"
 #include "ContestSettings.h"
+#include "HamlogLibrary.h"
 #include "MasterSettings.h"
 #include "QsoItem.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -50,9 +52,16 @@ public:
     // The station's particulars, kept in the master settings file, not in the contest file.
     MasterSettings master;
 
+    // Binds the log database library for the life of the document (released with it). False when
+    // it cannot be loaded or lacks an entry point that retrieval calls.
+    bool bindLibrary(const std::string& fileName = HamlogLibrary::kFileName);
+    // The bound library, or null before bindLibrary succeeded.
+    HamlogLibrary* library() const { return library_.get(); }
+
 private:
     void setPath(const std::string& hostPath);
 
+    std::unique_ptr<HamlogLibrary> library_;
     std::string path_;
     std::string title_;
 };

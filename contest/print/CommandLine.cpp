@@ -176,8 +176,11 @@ int CommandLine::prepare(const Options& o, CKorvaneDoc& doc, std::ostream& err) 
         err << "korvane: " << cp932::toUtf8(problem) << "\n";
         return 1;
     }
-    HamlogLibrary library;
-    HamlogDatabase database(library);
+    if (!doc.bindLibrary()) {
+        err << "korvane: " << cp932::toUtf8(cp932::lit("HAMLOG32.DLLを開けません。")) << "\n";
+        return 1;
+    }
+    HamlogDatabase database(*doc.library());
     if (QsoRetrieval::retrieve(doc, database, QsoRetrieval::bandMask(doc.contest),
                                QsoRetrieval::modeMask(doc.contest)) != 0) {
         err << "korvane: " << cp932::toUtf8(cp932::lit("HAMLOGのデータを開けません")) << "\n";

@@ -134,3 +134,10 @@ TEST(CKorvaneDocTest, SaveReplacesTheFileAndAFailedSaveKeepsTheOldOne) {
         }
     }
 }
+
+TEST(CKorvaneDoc, LibraryBindingFailsCleanlyAndKeepsNothing) {
+    CKorvaneDoc doc;
+    EXPECT_EQ(doc.library(), nullptr);
+    EXPECT_FALSE(doc.bindLibrary("/nonexistent/HAMLOG32.DLL"));
+    EXPECT_EQ(doc.library(), nullptr);
+}
