@@ -40,7 +40,9 @@ struct QsoRecord {
     static void setText(char (&field)[N], std::string_view value) {
         std::size_t n = cp932::boundaryAtOrBefore(value, N);
         std::memset(field, 0, N);
-        std::memcpy(field, value.data(), n);
+        if (n != 0) { // an empty view may have no storage at all
+            std::memcpy(field, value.data(), n);
+        }
     }
 };
 

@@ -51,7 +51,7 @@ void CKorvaneDoc::setPath(const std::string& hostPath) {
 }
 
 bool CKorvaneDoc::bindLibrary(const std::string& fileName) {
-    auto library = std::make_unique<HamlogLibrary>(fileName);
+    auto library = std::make_shared<HamlogLibrary>(fileName);
     if (!library->bound()) {
         return false;
     }

@@ -61,7 +61,7 @@ public:
 private:
     void setPath(const std::string& hostPath);
 
-    std::unique_ptr<HamlogLibrary> library_;
+    std::shared_ptr<HamlogLibrary> library_; // shared by copies, released with the last
     std::string path_;
     std::string title_;
 };

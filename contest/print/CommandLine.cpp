@@ -6,9 +6,12 @@
 
 #include "AtomicFile.h"
 #include "CKorvaneDoc.h"
+#include "CabrilloLog.h"
 #include "Cp932.h"
+#include "ElectronicLog.h"
 #include "HamlogDatabase.h"
 #include "HamlogLibrary.h"
+#include "LayoutJson.h"
 #include "MasterSettingsStore.h"
 #include "ProgramPath.h"
 #include "QsoRetrieval.h"
@@ -151,6 +154,30 @@ int CommandLine::run(const Options& o, std::ostream& out, std::ostream& err) {
         out << settings_json::write(doc.master, doc.contest);
     }
     if (!o.report.empty() && !writeOutput(o.report, report_json::write(doc), out, err)) {
+        return 1;
+    }
+    if (!o.elog.empty()) {
+        const ElectronicLog::Options elog{o.elogVersion == "R1.0" ? ElectronicLog::Version::R10
+                                                                  : ElectronicLog::Version::R21,
+                                          o.utf8, SheetClock::today()};
+        if (!writeOutput(o.elog, ElectronicLog::write(doc, elog), out, err)) {
+            return 1;
+        }
+    }
+    if (!o.cabrillo.empty()) {
+        const CabrilloLog::Result cabrillo = CabrilloLog::write(doc);
+        for (const std::string& name : cabrillo.omitted) {
+            err << "korvane: Cabrillo: " << name << " left out (not ASCII)\n";
+        }
+        if (!cabrillo.ok) {
+            err << "korvane: " << cp932::toUtf8(cabrillo.error) << "\n";
+            return 1;
+        }
+        if (!writeOutput(o.cabrillo, cabrillo.text, out, err)) {
+            return 1;
+        }
+    }
+    if (!o.layoutJson.empty() && !writeOutput(o.layoutJson, layout_json::write(doc), out, err)) {
         return 1;
     }
     return 0;

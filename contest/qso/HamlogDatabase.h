@@ -2,9 +2,9 @@
 #pragma once
 
 #include "HamlogLibrary.h"
-#include "LogDatabase.h"
+#include "QsoSource.h"
 
-class HamlogDatabase : public LogDatabase {
+class HamlogDatabase : public QsoSource {
 public:
     explicit HamlogDatabase(HamlogLibrary& library) : library_(library) {}
 

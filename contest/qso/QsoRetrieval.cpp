@@ -36,7 +36,7 @@ std::string repeatKey(std::string_view call, int band) {
 }
 
 // The band index of a text with blanks removed at both ends, as the library sees it.
-int trimmedBand(const LogDatabase& database, std::string_view text) {
+int trimmedBand(const QsoSource& database, std::string_view text) {
     return database.bandIndex(std::string(cp932::trim(text)).c_str());
 }
 
@@ -74,7 +74,7 @@ std::uint32_t QsoRetrieval::modeMask(const ContestSettings& s) {
     return mask;
 }
 
-int QsoRetrieval::retrieve(CKorvaneDoc& doc, LogDatabase& database, std::uint32_t bandMask,
+int QsoRetrieval::retrieve(CKorvaneDoc& doc, QsoSource& database, std::uint32_t bandMask,
                            std::uint32_t modeMask, RepeatCheck repeatCheck) {
     const ContestSettings& s = doc.contest;
     const PeriodKeys keys = periodKeys(s);

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "CKorvaneDoc.h"
-#include "LogDatabase.h"
+#include "QsoSource.h"
 
 class QsoRetrieval {
 public:
@@ -31,6 +31,6 @@ public:
     // Runs the search of the document's conditions over the database named by the master setting
     // THDIR. Returns 0, or -1 when THDIR is empty or the database cannot be opened; then the QSO
     // list, the per-band results and recordsRead stay as they were.
-    static int retrieve(CKorvaneDoc& doc, LogDatabase& database, std::uint32_t bandMask,
+    static int retrieve(CKorvaneDoc& doc, QsoSource& database, std::uint32_t bandMask,
                         std::uint32_t modeMask, RepeatCheck repeatCheck = RepeatCheck::hashed);
 };

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "Cp932.h"
-#include "FakeLogDatabase.h"
+#include "FakeQsoSource.h"
 #include "QsoListColumns.h"
 
 TEST(QsoListColumns, CellTexts) {

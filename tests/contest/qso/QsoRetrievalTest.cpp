@@ -3,7 +3,7 @@
 
 #include <random>
 
-#include "FakeLogDatabase.h"
+#include "FakeQsoSource.h"
 #include "QsoRetrieval.h"
 
 namespace {
@@ -16,7 +16,7 @@ std::vector<std::string> keptCalls(const CKorvaneDoc& doc) {
     return calls;
 }
 
-int run(CKorvaneDoc& doc, FakeLogDatabase& db) {
+int run(CKorvaneDoc& doc, FakeQsoSource& db) {
     return QsoRetrieval::retrieve(doc, db, QsoRetrieval::bandMask(doc.contest),
                                   QsoRetrieval::modeMask(doc.contest));
 }
@@ -52,7 +52,7 @@ TEST(QsoRetrieval, PeriodKeys) {
 }
 
 TEST(QsoRetrieval, DefaultsKeepEveryJapanTimeQsoOncePerCallAndBand) {
-    FakeLogDatabase db(std::vector<FakeQso>{
+    FakeQsoSource db(std::vector<FakeQso>{
         {"JA1AAA", "260613", "2100J", "7.025", "CW"},
         {"JA1AAA", "260613", "2101U", "14.025", "CW"},    // UTC: left out
         {"JA1AAA", "260613", "2102J", "7.030", "SSB"},    // same band, other mode: repeat
@@ -89,7 +89,7 @@ TEST(QsoRetrieval, PeriodEndsAreInclusiveAndCompareAsText) {
         {"NYE", "991231", "1200J", "7.0", "CW"},    {"NYD", "000101", "0000J", "7.0", "CW"},
     };
     for (const auto& r : rows) {
-        FakeLogDatabase db(qsos);
+        FakeQsoSource db(qsos);
         CKorvaneDoc doc = newDoc();
         ContestSettings& s = doc.contest;
         s.startYear = r.y1, s.startMonth = r.m1, s.startDay = r.d1, s.startHour = r.h1,
@@ -119,7 +119,7 @@ TEST(QsoRetrieval, BandAndModeSelection) {
         {{2, 3}, {5}, {"D"}},
     };
     for (const auto& r : rows) {
-        FakeLogDatabase db(qsos);
+        FakeQsoSource db(qsos);
         CKorvaneDoc doc = newDoc();
         doc.contest.selectBands = r.bands.empty() ? 0 : 1;
         doc.contest.selectModes = r.modes.empty() ? 0 : 1;
@@ -138,7 +138,7 @@ TEST(QsoRetrieval, BandAndModeSelection) {
 }
 
 TEST(QsoRetrieval, RepeatsKeptWhenAllowed) {
-    FakeLogDatabase db(std::vector<FakeQso>{{"JA1AAA", "260613", "2100J", "7.025", "CW"},
+    FakeQsoSource db(std::vector<FakeQso>{{"JA1AAA", "260613", "2100J", "7.025", "CW"},
                                             {"JA1AAA", "260613", "2101J", "7.030", "SSB"}});
     CKorvaneDoc doc = newDoc();
     doc.contest.excludeSameBandDupes = 0;
@@ -147,7 +147,7 @@ TEST(QsoRetrieval, RepeatsKeptWhenAllowed) {
 }
 
 TEST(QsoRetrieval, ComposesEveryKeptQsoWithItsRawFrequencyAndSerial) {
-    FakeLogDatabase db(std::vector<FakeQso>{{"JA1AAA", "260613", "2100J", "7.025", "CW"},
+    FakeQsoSource db(std::vector<FakeQso>{{"JA1AAA", "260613", "2100J", "7.025", "CW"},
                                             {"JA1BBB", "260613", "2100U", "7.025", "CW"},
                                             {"JA1CCC", "260613", "2101J", "14.025", "CW"}});
     CKorvaneDoc doc = newDoc();
@@ -161,11 +161,11 @@ TEST(QsoRetrieval, ComposesEveryKeptQsoWithItsRawFrequencyAndSerial) {
 }
 
 TEST(QsoRetrieval, FailuresLeaveThePreviousResults) {
-    FakeLogDatabase good(std::vector<FakeQso>{{"JA1AAA", "260613", "2100J", "7.025", "CW"}});
+    FakeQsoSource good(std::vector<FakeQso>{{"JA1AAA", "260613", "2100J", "7.025", "CW"}});
     CKorvaneDoc doc = newDoc();
     ASSERT_EQ(run(doc, good), 0);
 
-    FakeLogDatabase failing(std::vector<FakeQso>{{"JA9ZZZ", "260613", "2100J", "7.025", "CW"}});
+    FakeQsoSource failing(std::vector<FakeQso>{{"JA9ZZZ", "260613", "2100J", "7.025", "CW"}});
     failing.openFails = true;
     EXPECT_EQ(run(doc, failing), -1);
     doc.master.thDir.clear();
@@ -177,7 +177,7 @@ TEST(QsoRetrieval, FailuresLeaveThePreviousResults) {
 
     // A database without records empties the list and the results.
     doc.master.thDir = "empty.csv";
-    FakeLogDatabase empty;
+    FakeQsoSource empty;
     EXPECT_EQ(run(doc, empty), 0);
     EXPECT_TRUE(doc.qsoList.empty());
     EXPECT_EQ(doc.recordsRead, 0);
@@ -205,7 +205,7 @@ TEST(QsoRetrieval, HashedRepeatCheckMatchesTheFullScan) {
             qsos.push_back(q);
         }
         CKorvaneDoc hashed = newDoc(), scanned = newDoc();
-        FakeLogDatabase a(qsos), b(qsos);
+        FakeQsoSource a(qsos), b(qsos);
         ASSERT_EQ(QsoRetrieval::retrieve(hashed, a, 0, 0, QsoRetrieval::RepeatCheck::hashed), 0);
         ASSERT_EQ(QsoRetrieval::retrieve(scanned, b, 0, 0, QsoRetrieval::RepeatCheck::scan), 0);
         ASSERT_EQ(hashed.qsoList.size(), scanned.qsoList.size()) << "seed " << seed;

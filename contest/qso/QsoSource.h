@@ -8,7 +8,7 @@
 #include "LogClassifier.h"
 #include "QsoRecord.h"
 
-class LogDatabase : public LogClassifier {
+class QsoSource : public LogClassifier {
 public:
     // path is CP932 text as the master settings hold it; false when it cannot be opened.
     virtual bool open(const std::string& path) = 0;

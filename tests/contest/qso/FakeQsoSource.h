@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "Cp932.h"
-#include "LogDatabase.h"
+#include "QsoSource.h"
 
 // One record as the tests write it: call[/portable], YYMMDD, HHMMZ, MHz text, mode, address code.
 struct FakeQso {
@@ -27,10 +27,10 @@ inline QsoRecord makeRecord(const FakeQso& q) {
     return r;
 }
 
-class FakeLogDatabase : public LogDatabase {
+class FakeQsoSource : public QsoSource {
 public:
-    explicit FakeLogDatabase(std::vector<QsoRecord> records = {}) : records_(std::move(records)) {}
-    explicit FakeLogDatabase(const std::vector<FakeQso>& qsos) {
+    explicit FakeQsoSource(std::vector<QsoRecord> records = {}) : records_(std::move(records)) {}
+    explicit FakeQsoSource(const std::vector<FakeQso>& qsos) {
         for (const auto& q : qsos) {
             records_.push_back(makeRecord(q));
         }

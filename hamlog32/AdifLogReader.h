@@ -1,0 +1,60 @@
+// ADIF logs: an optional header up to <EOH>, then <NAME:LENGTH[:TYPE]>data fields ended by <EOR>.
+#pragma once
+
+#include "LogReader.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+
+class AdifLogReader : public LogReader {
+public:
+    // One tag and its data as they stand in the text.
+    struct Tag {
+        std::string_view name;
+        std::string_view data; // LENGTH bytes (fewer when the text ends first)
+    };
+
+    // The next well-formed tag at or after pos; pos moves past its data. Malformed tags are passed
+    // over. False (and pos at the end) when none is left.
+    static bool nextTag(std::string_view text, std::size_t& pos, Tag& tag);
+
+    bool scan(std::string_view text, std::vector<Span>& spans) override;
+    bool read(std::string_view recordText, QsoRecord& record) override;
+
+    // The fields this reader takes from a record.
+    enum Field {
+        kCall,
+        kQsoDate,
+        kTimeOn,
+        kFreq,
+        kBand,
+        kMode,
+        kRstSent,
+        kRstRcvd,
+        kSrxString,
+        kGridsquare,
+        kQslRcvd,
+        kName,
+        kQth,
+        kComment,
+        kNotes,
+        kNameIntl,
+        kQthIntl,
+        kCommentIntl,
+        kNotesIntl,
+        kFieldCount
+    };
+
+private:
+    enum class End { kText, kRecord, kHeader };
+
+    // Collects the fields from pos up to and including the next <EOR> or <EOH>, or to the end.
+    End collect(std::string_view text, std::size_t& pos, bool& anyTag);
+    bool readable() const;
+    // A field's text in CP932: UTF-8 is converted, other bytes are kept as they are.
+    std::string_view converted(std::string_view data);
+
+    std::array<std::string_view, kFieldCount> fields_{};
+    std::string conversion_;
+};

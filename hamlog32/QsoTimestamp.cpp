@@ -1,0 +1,106 @@
+// Checked calendar arithmetic for QSO times, without the C library's time zone machinery.
+#include "QsoTimestamp.h"
+
+namespace {
+
+// The value of text[pos, pos + count) when all are ASCII digits, otherwise -1.
+int digitsAt(std::string_view text, std::size_t pos, std::size_t count) {
+    if (pos + count > text.size()) {
+        return -1;
+    }
+    int value = 0;
+    for (std::size_t i = pos; i < pos + count; ++i) {
+        if (text[i] < '0' || text[i] > '9') {
+            return -1;
+        }
+        value = value * 10 + (text[i] - '0');
+    }
+    return value;
+}
+
+void appendTwoDigits(std::string& out, int value) {
+    out.push_back(static_cast<char>('0' + value / 10 % 10));
+    out.push_back(static_cast<char>('0' + value % 10));
+}
+
+} // namespace
+
+bool QsoTimestamp::isLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int QsoTimestamp::daysInMonth(int year, int month) {
+    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12) {
+        return 0;
+    }
+    return month == 2 && isLeapYear(year) ? 29 : kDays[month - 1];
+}
+
+std::optional<QsoTimestamp> QsoTimestamp::make(int year, int month, int day, int hour, int minute) {
+    if (year < 0 || month < 1 || month > 12 || day < 1 || day > daysInMonth(year, month) ||
+        hour < 0 || hour > 23 || minute < 0 || minute > 59) {
+        return std::nullopt;
+    }
+    return QsoTimestamp(year, month, day, hour, minute);
+}
+
+std::optional<QsoTimestamp> QsoTimestamp::fromAdif(std::string_view date, std::string_view time) {
+    if (date.size() != 8 || (time.size() != 4 && time.size() != 6)) {
+        return std::nullopt;
+    }
+    if (time.size() == 6) {
+        int seconds = digitsAt(time, 4, 2);
+        if (seconds < 0 || seconds > 59) {
+            return std::nullopt;
+        }
+    }
+    return make(digitsAt(date, 0, 4), digitsAt(date, 4, 2), digitsAt(date, 6, 2),
+                digitsAt(time, 0, 2), digitsAt(time, 2, 2));
+}
+
+std::optional<QsoTimestamp> QsoTimestamp::fromHamlog(std::string_view date, std::string_view time) {
+    if (date.size() != 8 || date[2] != '/' || date[5] != '/' || time.size() != 5 ||
+        time[2] != ':') {
+        return std::nullopt;
+    }
+    int yy = digitsAt(date, 0, 2);
+    if (yy < 0) {
+        return std::nullopt;
+    }
+    return make(yy < 50 ? 2000 + yy : 1900 + yy, digitsAt(date, 3, 2), digitsAt(date, 6, 2),
+                digitsAt(time, 0, 2), digitsAt(time, 3, 2));
+}
+
+QsoTimestamp QsoTimestamp::later(int hours) const {
+    QsoTimestamp t = *this;
+    t.hour_ += hours % 24;
+    if (t.hour_ >= 24) {
+        t.hour_ -= 24;
+        if (++t.day_ > daysInMonth(t.year_, t.month_)) {
+            t.day_ = 1;
+            if (++t.month_ > 12) {
+                t.month_ = 1;
+                ++t.year_;
+            }
+        }
+    }
+    return t;
+}
+
+std::string QsoTimestamp::yymmdd() const {
+    std::string out;
+    out.reserve(6);
+    appendTwoDigits(out, year_ % 100);
+    appendTwoDigits(out, month_);
+    appendTwoDigits(out, day_);
+    return out;
+}
+
+std::string QsoTimestamp::hhmm() const {
+    std::string out;
+    out.reserve(4);
+    appendTwoDigits(out, hour_);
+    appendTwoDigits(out, minute_);
+    return out;
+}
