@@ -184,16 +184,15 @@ std::size_t findNoCase(std::string_view haystack, std::string_view needle, std::
 }
 
 std::size_t boundaryAtOrBefore(std::string_view text, std::size_t maxBytes) {
-    maxBytes = std::min(maxBytes, text.size());
-    std::size_t i = 0;
-    while (i < maxBytes) {
-        std::size_t step = isLeadByte(static_cast<unsigned char>(text[i])) ? 2 : 1;
-        if (i + step > maxBytes) {
-            break;
-        }
-        i += step;
+    std::size_t n = std::min(maxBytes, text.size());
+    // Bytes in the lead-byte range before position n pair up as lead and trail, starting after the
+    // last byte outside that range (which always ends a character); an odd run ends in a lead byte
+    // whose trail byte is cut off or missing. So only the run before the cut is looked at.
+    std::size_t run = 0;
+    while (run < n && isLeadByte(static_cast<unsigned char>(text[n - 1 - run]))) {
+        ++run;
     }
-    return i;
+    return run % 2 == 1 ? n - 1 : n;
 }
 
 std::string cut(std::string_view text, std::size_t maxBytes) {
