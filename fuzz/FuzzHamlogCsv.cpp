@@ -1,59 +1,7 @@
 // libFuzzer target: any bytes read as a HAMLOG CSV export; every record it yields is read and
 // checked.
-#include "AddressCode.h"
-#include "BandPlan.h"
-#include "LogDatabase.h"
-
-#include <cstdint>
-#include <cstdlib>
-#include <string>
-
-namespace {
-
-bool isDigits(std::string_view text, std::size_t count) {
-    if (text.size() != count) {
-        return false;
-    }
-    for (char c : text) {
-        if (c < '0' || c > '9') {
-            return false;
-        }
-    }
-    return true;
-}
-
-// What every reader promises of a record it accepts; a broken promise stops the run.
-void check(const QsoRecord& record) {
-    std::string_view time = QsoRecord::text(record.qsoTime);
-    if (!isDigits(QsoRecord::text(record.qsoDate), 6) || time.size() != 5 ||
-        !isDigits(time.substr(0, 4), 4) || (time[4] != 'J' && time[4] != 'U')) {
-        std::abort();
-    }
-    int band = BandPlan::indexOf(QsoRecord::text(record.freq));
-    int kind = AddressCode::kindOf(QsoRecord::text(record.code));
-    if (band < 0 || band > BandPlan::kOtherBand || kind < 0 || kind > AddressCode::kCountyTown) {
-        std::abort();
-    }
-}
-
-} // namespace
+#include "LogReaderFuzzing.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::string text(reinterpret_cast<const char*>(data), size);
-    LogFormatDetector::detect(text);
-    std::unique_ptr<LogDatabase> database = LogDatabase::fromText(text, LogFormat::kCsv);
-    if (!database) {
-        return 0;
-    }
-    QsoRecord record;
-    for (std::size_t n = 1; n <= database->size(); ++n) {
-        if (!database->read(n, record)) {
-            std::abort();
-        }
-        check(record);
-    }
-    if (database->read(database->size() + 1, record)) {
-        std::abort();
-    }
-    return 0;
+    return log_fuzzing::run(data, size, LogFormat::kCsv, "JU");
 }

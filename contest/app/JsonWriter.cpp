@@ -54,31 +54,26 @@ JsonWriter& JsonWriter::beginArray(std::string_view key) {
 }
 
 JsonWriter& JsonWriter::endObject() {
-    bool empty = first_.back();
-    first_.pop_back();
-    if (!empty) {
-        out_ += '\n';
-        out_.append(first_.size() * 2, ' ');
-    }
-    out_ += '}';
-    if (first_.empty()) {
-        out_ += '\n';
-    }
+    close('}');
     return *this;
 }
 
 JsonWriter& JsonWriter::endArray() {
+    close(']');
+    return *this;
+}
+
+void JsonWriter::close(char bracket) {
     bool empty = first_.back();
     first_.pop_back();
     if (!empty) {
         out_ += '\n';
         out_.append(first_.size() * 2, ' ');
     }
-    out_ += ']';
+    out_ += bracket;
     if (first_.empty()) {
         out_ += '\n';
     }
-    return *this;
 }
 
 JsonWriter& JsonWriter::text(std::string_view key, std::string_view cp932Text) {

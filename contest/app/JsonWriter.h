@@ -31,6 +31,7 @@ public:
 private:
     void prefix(std::string_view key);
     void quoted(std::string_view utf8Text);
+    void close(char bracket);
 
     std::string out_;
     std::vector<bool> first_; // per open container: nothing written in it yet
