@@ -1,0 +1,11 @@
+// Page 1 of every print: the summary sheet of the JARL contest entry form.
+#pragma once
+
+#include "CKorvaneDoc.h"
+#include "SheetCanvas.h"
+
+class SummarySheet {
+public:
+    // Draws the summary sheet; the page framework has set up the page.
+    static void draw(SheetCanvas& canvas, const CKorvaneDoc& doc);
+};
