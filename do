@@ -49,6 +49,11 @@ demo)
         echo "== $con over $log =="
         "$bin/korvane" --report - --ini "$ini" --log "$log" "$con" | python3 tools/summarize_report.py
     done
+    elog=$(mktemp --suffix=.txt)
+    echo
+    echo "== electronic log of $con: summary sheet (whole file in CP932: $elog) =="
+    "$bin/korvane" --elog "$elog" --ini "$ini" --log examples/sample-contest.csv "$con"
+    sed -n '1,/<\/SUMMARYSHEET>/p' "$elog" | iconv -f CP932 -t UTF-8 | tr -d '\r'
     ;;
 test)
     install_missing
