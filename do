@@ -54,6 +54,12 @@ demo)
     echo "== electronic log of $con: summary sheet (whole file in CP932: $elog) =="
     "$bin/korvane" --elog "$elog" --ini "$ini" --log examples/sample-contest.csv "$con"
     sed -n '1,/<\/SUMMARYSHEET>/p' "$elog" | iconv -f CP932 -t UTF-8 | tr -d '\r'
+    sheets=build/demo
+    rm -rf "$sheets" && mkdir -p "$sheets"
+    "$bin/korvane" --pdf "$sheets/sample-contest.pdf" --png "$sheets/png" \
+        --ini "$ini" --log examples/sample-contest.csv "$con"
+    echo
+    echo "== Sheets: $sheets/sample-contest.pdf and $(ls "$sheets/png" | wc -l) PNG pages in $sheets/png =="
     ;;
 test)
     install_missing
