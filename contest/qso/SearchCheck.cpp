@@ -1,11 +1,10 @@
 // Integer and range checks of the period fields, then the band and mode selections.
 #include "SearchCheck.h"
 
-#include <cerrno>
-#include <cstdlib>
 #include <optional>
 
 #include "Cp932.h"
+#include "IntegerText.h"
 
 namespace {
 
@@ -18,23 +17,6 @@ struct Range {
 constexpr Range kRanges[SearchCheck::kPeriodFieldCount] = {
     {0, 9999}, {1, 12}, {1, 31}, {0, 24}, {0, 60}, {0, 9999}, {1, 12}, {1, 31}, {0, 24}, {0, 60},
 };
-
-// An integer as the framework reads one from an edit box: blanks around it, an optional sign,
-// digits, nothing else.
-std::optional<long long> parseInteger(std::string_view text) {
-    std::string t(cp932::trim(text));
-    if (t.empty()) {
-        return std::nullopt;
-    }
-    errno = 0;
-    char* end = nullptr;
-    long long value = std::strtoll(t.c_str(), &end, 10);
-    if (end != t.c_str() + t.size() || errno == ERANGE || end == t.c_str() ||
-        !(t.back() >= '0' && t.back() <= '9')) {
-        return std::nullopt;
-    }
-    return value;
-}
 
 int* periodMember(ContestSettings& s, int field) {
     int* members[SearchCheck::kPeriodFieldCount] = {
@@ -73,38 +55,35 @@ SearchCheck::Form SearchCheck::fromSettings(const ContestSettings& settings) {
 SearchCheck::Result SearchCheck::check(const Form& form) {
     Result r;
     for (int i = 0; i < kPeriodFieldCount; ++i) {
-        std::optional<long long> value = parseInteger(form.period[static_cast<std::size_t>(i)]);
+        std::optional<int> value = IntegerText::parse(form.period[static_cast<std::size_t>(i)]);
         const Range range = kRanges[i];
         if (!value) {
-            r.message = cp932::lit("整数を入力してください。");
+            r.message = IntegerText::notIntegerMessage();
         } else if (*value < range.min || *value > range.max) {
-            std::string text = cp932::lit("%1 から %2 までの整数を入力してください。");
-            text.replace(cp932::find(text, "%1"), 2, std::to_string(range.min));
-            text.replace(cp932::find(text, "%2"), 2, std::to_string(range.max));
-            r.message = text;
+            r.message = IntegerText::rangeMessage(range.min, range.max);
         } else {
             continue;
         }
         r.ok = false;
         r.caption = kProgramTitle;
-        r.icon = Icon::exclamation;
+        r.icon = Prompter::Icon::exclamation;
         r.focus = Focus::periodField;
         r.field = i;
         return r;
     }
     if (form.selectBands == 1 && !anyTicked(form.bandEnabled)) {
-        return {false, cp932::lit("周波数を指定して下さい"), "Error", Icon::stop, Focus::bandBoxes, -1};
+        return {false, cp932::lit("周波数を指定して下さい"), "Error", Prompter::Icon::stop, Focus::bandBoxes, -1};
     }
     if (form.selectModes == 1 && !anyTicked(form.modeEnabled)) {
-        return {false, cp932::lit("モードを指定して下さい"), "Error", Icon::stop, Focus::modeBoxes, -1};
+        return {false, cp932::lit("モードを指定して下さい"), "Error", Prompter::Icon::stop, Focus::modeBoxes, -1};
     }
     return r;
 }
 
 void SearchCheck::toSettings(const Form& form, ContestSettings& settings) {
     for (int i = 0; i < kPeriodFieldCount; ++i) {
-        if (auto value = parseInteger(form.period[static_cast<std::size_t>(i)])) {
-            *periodMember(settings, i) = static_cast<int>(*value);
+        if (auto value = IntegerText::parse(form.period[static_cast<std::size_t>(i)])) {
+            *periodMember(settings, i) = *value;
         }
     }
     settings.selectBands = form.selectBands;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ContestSettings.h"
+#include "Prompter.h"
 
 class SearchCheck {
 public:
@@ -20,8 +21,6 @@ public:
         int excludeSameBandDupes = 1;
     };
 
-    enum class Icon { none, stop, exclamation };
-
     // Where focus goes when a check fails.
     enum class Focus { none, periodField, bandBoxes, modeBoxes };
 
@@ -29,7 +28,7 @@ public:
         bool ok = true;
         std::string message; // CP932
         std::string caption;
-        Icon icon = Icon::none;
+        Prompter::Icon icon = Prompter::Icon::none;
         Focus focus = Focus::none;
         int field = -1; // the failing period field for Focus::periodField
     };

@@ -32,7 +32,7 @@ TEST(SearchCheck, PeriodFields) {
         if (!result.ok) {
             EXPECT_EQ(result.focus, SearchCheck::Focus::periodField);
             EXPECT_EQ(result.field, r.field);
-            EXPECT_EQ(result.icon, SearchCheck::Icon::exclamation);
+            EXPECT_EQ(result.icon, Prompter::Icon::exclamation);
         }
     }
 }
@@ -47,7 +47,7 @@ TEST(SearchCheck, BandsAndModesNeedATick) {
     SearchCheck::Result r = SearchCheck::check(form);
     EXPECT_EQ(r.message, cp932::lit("周波数を指定して下さい"));
     EXPECT_EQ(r.caption, "Error");
-    EXPECT_EQ(r.icon, SearchCheck::Icon::stop);
+    EXPECT_EQ(r.icon, Prompter::Icon::stop);
 
     form.bandEnabled[15] = 1;
     form.selectModes = 1;
