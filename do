@@ -12,7 +12,7 @@ PACKAGES=(
     python3
     qt6-base-dev libgl-dev fonts-ipafont-mincho fonts-ipafont-gothic
     libmspack-dev mscompress liblnk-utils
-    poppler-utils
+    poppler-utils xvfb xauth
 )
 
 install_missing() {
