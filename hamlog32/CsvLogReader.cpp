@@ -27,7 +27,8 @@ bool CsvLogReader::scan(std::string_view text, std::vector<Span>& spans) {
                     : text.size();
         std::string_view line = withoutCarriageReturn(text.substr(pos, end - pos));
         if (!isBlankLine(line)) {
-            split(line);
+            // Indexing needs only the date and time; the rest is split when the record is read.
+            split(line, kTime + 1);
             char zone = 0;
             if (timestamp(zone)) {
                 spans.push_back(
@@ -74,11 +75,11 @@ bool CsvLogReader::read(std::string_view line, QsoRecord& record) {
 
 // Bytes such as ',', '"', '/', CR and LF are never the trail byte of a Shift-JIS character, so
 // lines and fields are split byte by byte.
-void CsvLogReader::split(std::string_view line) {
+void CsvLogReader::split(std::string_view line, std::size_t fieldLimit) {
     std::size_t count = 0;
     std::size_t pos = 0;
     bool more = true;
-    while (more && count < kFieldCount) {
+    while (more && count < fieldLimit) {
         std::size_t start = pos;
         while (start < line.size() && line[start] == ' ') {
             ++start;

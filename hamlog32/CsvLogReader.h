@@ -34,7 +34,8 @@ public:
 
 private:
     // Splits a line into fields_ (missing fields empty); quoted fields are unescaped into quoted_.
-    void split(std::string_view line);
+    // Splits the line into fields_, stopping after the first fieldLimit fields (the rest empty).
+    void split(std::string_view line, std::size_t fieldLimit = kFieldCount);
     // The date and time of the split line and its zone letter ('J' or 'U'); none when malformed.
     std::optional<QsoTimestamp> timestamp(char& zone) const;
 
