@@ -1,0 +1,26 @@
+// Expansion through the platform's LZ calls.
+#include "CompressedFiles.h"
+
+#include "FileRoutines.h"
+#include "MbcsText.h"
+#include "PathText.h"
+
+std::string ExpandCompressedFile(SetupContext& context, const std::string& source,
+                                 const std::string& requestedDestination) {
+    Platform& platform = context.platform;
+    std::string destination = requestedDestination;
+    if (ExtractFileName(requestedDestination) == "AUTO.EXT") {
+        std::string expanded;
+        if (!platform.getExpandedName(source, expanded)) {
+            expanded = source;
+        }
+        destination = RemoveBackslash(ExtractFilePath(requestedDestination), "B") + "\\" +
+                      MapStringCase(ExtractFileName(expanded), kMapUpperCase);
+    }
+    const std::string temporary = context.values.temporaryFolder + "EXPAND.BST";
+    if (FileExists(context, temporary)) {
+        DeleteFileSilent(context, temporary);
+    }
+    platform.lzExpand(source, temporary);
+    return temporary + "," + destination;
+}

@@ -1,0 +1,45 @@
+// Ini routines over the platform's private-profile calls.
+#include "IniValues.h"
+
+#include "MbcsText.h"
+
+namespace {
+
+constexpr std::size_t kBufferStep = 256;
+
+std::string beforeFirstComma(const std::string& text) {
+    int comma = MbcsPosText(",", text);
+    return comma > 0 ? LeftStr(text, comma - 1) : text;
+}
+
+} // namespace
+
+std::string ReadIniValue(SetupContext& context, const std::string& section, const std::string& key,
+                         const std::string& defaultValue, const std::string& iniFile) {
+    // A read that fills the whole buffer may have been cut: read again with a larger one.
+    for (std::size_t size = kBufferStep;; size += kBufferStep) {
+        std::string value =
+            context.platform.getPrivateProfileString(section, key, defaultValue, size, iniFile);
+        if (value.size() != size - 1) {
+            return value;
+        }
+    }
+}
+
+bool WriteIniValue(SetupContext& context, const std::string& section, const std::string& key,
+                   const std::string& value, const std::string& iniFile) {
+    context.platform.flushPrivateProfile(iniFile);
+    return context.platform.writePrivateProfileString(section, key, value, iniFile);
+}
+
+int FindIniIndex(SetupContext& context, const std::string& value, const std::string& section,
+                 const std::string& keyPrefix, const std::string& iniFile) {
+    const std::string wanted = MapStringCase(beforeFirstComma(value), kMapUpperCase);
+    for (int n = 1;; ++n) {
+        std::string entry = beforeFirstComma(
+            ReadIniValue(context, section, keyPrefix + std::to_string(n), "", iniFile));
+        if (entry.empty() || MapStringCase(entry, kMapUpperCase) == wanted) {
+            return n;
+        }
+    }
+}
