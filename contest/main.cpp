@@ -1,12 +1,19 @@
-// korvane: prepares a JARL contest entry. Runs the headless jobs of the command line; the sheets
-// are drawn with Qt on its offscreen platform, so no display is needed.
+// korvane: prepares a JARL contest entry. Opens the windows, or runs the headless jobs of the
+// command line, whose sheets are drawn with Qt on its offscreen platform without a display.
+#include "CKorvaneApp.h"
 #include "CKorvaneDoc.h"
+#include "CMainFrame.h"
 #include "CommandLine.h"
 #include "Cp932.h"
 #include "QtSheetOutput.h"
 #include "SheetPrinter.h"
+#include "SmokeDriver.h"
 
+#include <QApplication>
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -49,16 +56,37 @@ int printSheets(const CommandLine::Options& options, char* programName) {
     return 0;
 }
 
+// The windows: start-up, the message loop, and the settings written back at exit.
+int runWindows(const CommandLine::Options& options, int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("korvane"));
+    // The platform's own dialogs (files, printing) speak Japanese where Qt has the translation.
+    QTranslator translator;
+    if (translator.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&translator);
+    }
+
+    CKorvaneApp korvane({options.input, options.ini, options.log});
+    if (!korvane.initInstance()) {
+        return 1;
+    }
+    if (SmokeDriver::requested()) {
+        auto* driver = new SmokeDriver(*korvane.frame(), SmokeDriver::shotFolderFromEnvironment());
+        driver->start();
+    }
+    const int status = QApplication::exec();
+    const bool saved = korvane.exitInstance();
+    return status != 0 ? status : saved ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     CommandLine::Options options = CommandLine::parse(args);
     if (!CommandLine::isHeadless(options)) {
-        // The windows are not built yet: say what can be done instead.
-        std::cerr << "korvane: the windows are not available in this build\n"
-                  << CommandLine::usage();
-        return 2;
+        return runWindows(options, argc, argv);
     }
     if (!wantsSheets(options)) {
         return CommandLine::run(options, std::cout, std::cerr);

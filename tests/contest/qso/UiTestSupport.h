@@ -1,0 +1,54 @@
+// Helpers of the window tests: answering modal dialogs, finding children, reading texts.
+#pragma once
+
+#include "Cp932.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <string>
+
+namespace ui_test {
+
+// Runs `answer` on the next modal dialog once it is up (a modal exec() must follow this call).
+// A dialog that never comes is given up after a few seconds, so a test fails instead of hanging.
+inline void onNextModal(std::function<void(QWidget*)> answer) {
+    auto* timer = new QTimer;
+    auto* clock = new QElapsedTimer;
+    clock->start();
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, clock, answer] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal && clock->elapsed() < 5000) {
+            return;
+        }
+        timer->stop();
+        timer->deleteLater();
+        delete clock;
+        if (modal) {
+            answer(modal);
+        }
+    });
+    timer->start();
+}
+
+template <typename T = QWidget>
+T* child(const QObject* parent, const char* name) {
+    return parent->findChild<T*>(QLatin1String(name));
+}
+
+inline void click(const QObject* parent, const char* button) {
+    if (auto* b = child<QAbstractButton>(parent, button)) {
+        b->click();
+    }
+}
+
+// A CP932 text for a Qt comparison.
+inline QString qs(const std::string& cp932Text) {
+    return QString::fromStdString(cp932::toUtf8(cp932Text));
+}
+
+} // namespace ui_test
