@@ -1,0 +1,11 @@
+// Master settings page "登録クラブ": the registered club's number and name.
+#pragma once
+
+#include "SheetPage.h"
+
+class CClubset : public SheetPage {
+    Q_OBJECT
+
+public:
+    explicit CClubset(QWidget* parent = nullptr);
+};

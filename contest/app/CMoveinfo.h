@@ -1,0 +1,11 @@
+// Master settings page "移動先": the portable operating location and its power source.
+#pragma once
+
+#include "SheetPage.h"
+
+class CMoveinfo : public SheetPage {
+    Q_OBJECT
+
+public:
+    explicit CMoveinfo(QWidget* parent = nullptr);
+};

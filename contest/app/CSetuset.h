@@ -1,0 +1,11 @@
+// Master settings page "使用した設備": four lines of equipment.
+#pragma once
+
+#include "SheetPage.h"
+
+class CSetuset : public SheetPage {
+    Q_OBJECT
+
+public:
+    explicit CSetuset(QWidget* parent = nullptr);
+};

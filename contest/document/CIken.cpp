@@ -1,0 +1,10 @@
+// One multi-line text box filling the page.
+#include "CIken.h"
+
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+CIken::CIken(QWidget* parent) : SheetPage("CIken", parent) {
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(multiLineBox("opinionText"));
+}

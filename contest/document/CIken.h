@@ -1,0 +1,11 @@
+// Contest settings page "意見": the opinion, several lines.
+#pragma once
+
+#include "SheetPage.h"
+
+class CIken : public SheetPage {
+    Q_OBJECT
+
+public:
+    explicit CIken(QWidget* parent = nullptr);
+};

@@ -1,0 +1,11 @@
+// Contest settings page "誓約": the oath, several lines.
+#pragma once
+
+#include "SheetPage.h"
+
+class CSeiyaku : public SheetPage {
+    Q_OBJECT
+
+public:
+    explicit CSeiyaku(QWidget* parent = nullptr);
+};

@@ -1,0 +1,12 @@
+// Contest settings page "マルチプライヤー": the multiplier of the summary sheet and of the log
+// sheet.
+#pragma once
+
+#include "RulePage.h"
+
+class CMulti : public RulePage {
+    Q_OBJECT
+
+public:
+    explicit CMulti(QWidget* parent = nullptr);
+};
