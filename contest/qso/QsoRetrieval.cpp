@@ -3,11 +3,11 @@
 
 #include <cstdio>
 #include <cstring>
-#include <unordered_set>
 
 #include "BandTable.h"
 #include "Cp932.h"
 #include "ExchangeComposer.h"
+#include "RepeatSet.h"
 
 namespace {
 
@@ -25,14 +25,6 @@ std::string timeKey(int hour, int minute) {
 
 bool maskHas(std::uint32_t mask, int index) {
     return index >= 0 && index < 32 && (mask >> index) & 1u;
-}
-
-// A kept QSO's trimmed call sign with the band index of its stored frequency text.
-std::string repeatKey(std::string_view call, int band) {
-    std::string key(call);
-    key.push_back('\0');
-    key.append(reinterpret_cast<const char*>(&band), sizeof band);
-    return key;
 }
 
 // The band index of a text with blanks removed at both ends, as the library sees it.
@@ -87,7 +79,7 @@ int QsoRetrieval::retrieve(CKorvaneDoc& doc, QsoSource& database, std::uint32_t 
     int sequence = 0;
 
     ExchangeComposer composer(s.rules, database, doc.results);
-    std::unordered_set<std::string> kept; // repeat keys of the QSOs kept so far
+    RepeatSet kept; // trimmed call and band of every QSO kept so far
 
     for (std::int32_t n = 1; database.read(n); ++n) {
         const QsoRecord& record = database.record();
@@ -116,7 +108,7 @@ int QsoRetrieval::retrieve(CKorvaneDoc& doc, QsoSource& database, std::uint32_t 
         if (s.excludeSameBandDupes == 1) {
             bool repeat = false;
             if (repeatCheck == RepeatCheck::hashed) {
-                repeat = kept.count(repeatKey(call, band)) != 0;
+                repeat = kept.contains(call, band);
             } else {
                 for (const QsoItem& item : doc.qsoList) {
                     if (cp932::trim(QsoRecord::text(item.record.call)) == call &&
@@ -137,7 +129,7 @@ int QsoRetrieval::retrieve(CKorvaneDoc& doc, QsoSource& database, std::uint32_t 
         }
         if (s.excludeSameBandDupes == 1 && repeatCheck == RepeatCheck::hashed) {
             // Keyed by the band the library gives for the stored label, as the scan compares it.
-            kept.insert(repeatKey(call, trimmedBand(database, QsoRecord::text(item.record.freq))));
+            kept.insert(call, trimmedBand(database, QsoRecord::text(item.record.freq)));
         }
         doc.qsoList.push_back(item);
         composer.composeRow(record, ++sequence);
