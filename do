@@ -10,7 +10,7 @@ PACKAGES=(
     googletest libgtest-dev libgmock-dev
     libbenchmark-dev
     python3
-    qt6-base-dev libgl-dev libx11-dev fonts-ipafont-mincho fonts-ipafont-gothic
+    qt6-base-dev qt6-translations-l10n libgl-dev libx11-dev fonts-ipafont-mincho fonts-ipafont-gothic
     libmspack-dev mscompress liblnk-utils
     poppler-utils xvfb xauth
 )
