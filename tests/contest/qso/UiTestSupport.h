@@ -16,18 +16,18 @@ namespace ui_test {
 // Runs `answer` on the next modal dialog once it is up (a modal exec() must follow this call).
 // A dialog that never comes is given up after a few seconds, so a test fails instead of hanging.
 inline void onNextModal(std::function<void(QWidget*)> answer) {
-    auto* timer = new QTimer;
-    auto* clock = new QElapsedTimer;
-    clock->start();
+    // Owned by the application, so a timer whose dialog never came is still released at the end.
+    auto* timer = new QTimer(qApp);
+    QElapsedTimer clock;
+    clock.start();
     timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, [timer, clock, answer] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal && clock->elapsed() < 5000) {
+        if (!modal && clock.elapsed() < 5000) {
             return;
         }
         timer->stop();
         timer->deleteLater();
-        delete clock;
         if (modal) {
             answer(modal);
         }
