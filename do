@@ -40,7 +40,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 case "${1:-}" in
 demo)
     install_missing
-    build release
+    build release --target korvane hamlog32
     bin=build/release/bin
     con=examples/sample-contest.con
     ini=examples/sample-station.ini

@@ -32,7 +32,17 @@ CommandLine::Options withoutSheets(CommandLine::Options o) {
     return o;
 }
 
+// Headless runs have no session and need none: Qt's note that XDG_RUNTIME_DIR is unset would only
+// confuse a user reading the output; everything else still reaches standard error.
+void quietHeadlessMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text.startsWith(QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR not set"))) {
+        return;
+    }
+    std::cerr << qPrintable(qFormatLogMessage(type, context, text)) << "\n";
+}
+
 int printSheets(const CommandLine::Options& options, char* programName) {
+    qInstallMessageHandler(quietHeadlessMessages);
     // Headless output never wants a window system, whatever the environment names.
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     int qtArgc = 1;
