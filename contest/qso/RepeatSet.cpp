@@ -1,4 +1,4 @@
-// Linear probing over a power-of-two table kept at most half full.
+// Linear probing over a power-of-two table kept at most three quarters full.
 #include "RepeatSet.h"
 
 #include <cstring>
@@ -38,7 +38,7 @@ bool RepeatSet::insert(std::string_view call, int band) {
     if (call.size() > kMaxCall) {
         return false;
     }
-    if ((size_ + 1) * 2 > slots_.size()) {
+    if ((size_ + 1) * 4 > slots_.size() * 3) {
         grow();
     }
     const std::uint64_t packed = pack(call);
