@@ -49,7 +49,7 @@ void SmokeDriver::start() {
     if (!shots_.isEmpty()) {
         QDir().mkpath(shots_);
     }
-    QTimer::singleShot(kDeadlineMs, this, [this] {
+    QTimer::singleShot(kDeadlineMs, this, [] {
         std::fprintf(stderr, "korvane smoke: no end after %d ms\n", kDeadlineMs);
         QCoreApplication::exit(4);
     });
