@@ -1,15 +1,17 @@
 // What both log-format fuzz targets do: read any bytes as one format and check every record.
 #pragma once
 
-#include <cstdint>
-#include <cstdlib>
-#include <memory>
-#include <string>
-
 #include "AddressCode.h"
 #include "BandPlan.h"
 #include "LogDatabase.h"
 #include "Megahertz.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
 
 namespace log_fuzzing {
 
@@ -40,25 +42,46 @@ inline void check(const QsoRecord& record, std::string_view zones) {
     }
 }
 
+// Reads every record of text through a window of windowBytes; the records in order.
+inline std::vector<QsoRecord> readAll(const std::string& text, LogFormat format,
+                                      std::size_t windowBytes) {
+    std::vector<QsoRecord> records;
+    std::unique_ptr<LogDatabase> database = LogDatabase::fromText(text, format, windowBytes);
+    if (!database) {
+        return records;
+    }
+    QsoRecord record;
+    while (database->read(records.size() + 1, record)) {
+        records.push_back(record);
+    }
+    // Past the end stays past the end, and every record reads back the same out of order.
+    if (database->read(records.size() + 1, record)) {
+        std::abort();
+    }
+    for (std::size_t n = records.size(); n >= 1; n /= 2) {
+        if (!database->read(n, record) || std::memcmp(&record, &records[n - 1], sizeof record)) {
+            std::abort();
+        }
+    }
+    return records;
+}
+
 inline int run(const std::uint8_t* data, std::size_t size, LogFormat format, std::string_view zones,
                void (*extraCheck)(const QsoRecord&) = nullptr) {
     std::string text(reinterpret_cast<const char*>(data), size);
     LogFormatDetector::detect(text);
-    std::unique_ptr<LogDatabase> database = LogDatabase::fromText(text, format);
-    if (!database) {
-        return 0;
-    }
-    QsoRecord record;
-    for (std::size_t n = 1; n <= database->size(); ++n) {
-        if (!database->read(n, record)) {
-            std::abort();
-        }
+    std::vector<QsoRecord> records = readAll(text, format, LogDatabase::kWindowBytes);
+    for (const QsoRecord& record : records) {
         check(record, zones);
         if (extraCheck) {
             extraCheck(record);
         }
     }
-    if (database->read(database->size() + 1, record)) {
+    // A window far smaller than the records, refilled and grown on the way, reads the same.
+    std::vector<QsoRecord> windowed = readAll(text, format, 16);
+    if (windowed.size() != records.size() ||
+        (!records.empty() &&
+         std::memcmp(windowed.data(), records.data(), records.size() * sizeof(QsoRecord)))) {
         std::abort();
     }
     return 0;

@@ -99,17 +99,6 @@ bool isUtf8(std::string_view text) {
     return true;
 }
 
-std::string withoutBlanks(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (char c : text) {
-        if (c != ' ' && c != '\t' && c != '\r' && c != '\n') {
-            out.push_back(c);
-        }
-    }
-    return out;
-}
-
 } // namespace
 
 bool AdifLogReader::nextTag(std::string_view text, std::size_t& pos, Tag& tag) {
@@ -188,28 +177,23 @@ bool AdifLogReader::readable() const {
            QsoTimestamp::fromAdif(cp932::trim(fields_[kQsoDate]), cp932::trim(fields_[kTimeOn]));
 }
 
-bool AdifLogReader::scan(std::string_view text, std::vector<Span>& spans) {
-    bool structured = false;
+bool AdifLogReader::next(std::string_view text, bool atEnd, QsoRecord& record, Frame& frame) {
     std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t start = pos;
-        bool anyTag = false;
-        End end = collect(text, pos, anyTag);
-        if (end == End::kHeader) {
-            // Whatever came before <EOH> was header; so is a second header of appended files.
-            structured = true;
-            continue;
-        }
-        if (end == End::kRecord) {
-            structured = true;
-        }
-        if (anyTag && readable()) {
-            spans.push_back(
-                {static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(pos - start)});
-            structured = true;
-        }
+    bool anyTag = false;
+    End end = collect(text, pos, anyTag);
+    // A record not ended by <EOR> or <EOH> may go on: its last tag's data may be cut, or its
+    // terminator not read yet.
+    if (end == End::kText && !atEnd) {
+        return false;
     }
-    return structured;
+    frame.length = pos;
+    frame.marked = end != End::kText;
+    frame.readable = end != End::kHeader && anyTag && readable();
+    if (frame.readable) {
+        read(record);
+        frame.marked = true;
+    }
+    return true;
 }
 
 std::string_view AdifLogReader::converted(std::string_view data) {
@@ -220,12 +204,7 @@ std::string_view AdifLogReader::converted(std::string_view data) {
     return conversion_;
 }
 
-bool AdifLogReader::read(std::string_view recordText, QsoRecord& record) {
-    std::size_t pos = 0;
-    bool anyTag = false;
-    if (collect(recordText, pos, anyTag) == End::kHeader || !readable()) {
-        return false;
-    }
+void AdifLogReader::read(QsoRecord& record) {
     std::optional<QsoTimestamp> utc =
         QsoTimestamp::fromAdif(cp932::trim(fields_[kQsoDate]), cp932::trim(fields_[kTimeOn]));
     QsoTimestamp japan = utc->later(kHoursAheadOfUtc);
@@ -235,22 +214,28 @@ bool AdifLogReader::read(std::string_view recordText, QsoRecord& record) {
     store(record.call, call.substr(0, slash));
     store(record.portable,
           slash == std::string_view::npos ? std::string_view() : call.substr(slash + 1));
-    store(record.qsoDate, japan.yymmdd());
-    store(record.qsoTime, japan.hhmm() + "J");
+    std::array<char, 6> date = japan.yymmdd();
+    store(record.qsoDate, std::string_view(date.data(), date.size()));
+    std::array<char, 4> hhmm = japan.hhmm();
+    const char time[5] = {hhmm[0], hhmm[1], hhmm[2], hhmm[3], 'J'};
+    store(record.qsoTime, std::string_view(time, sizeof time));
 
     std::string freq;
     if (std::optional<Megahertz> mhz = Megahertz::parseLeading(fields_[kFreq])) {
         freq = mhz->compact(sizeof record.freq);
     }
-    if (freq.empty()) {
-        freq = AdifBand::frequencyOf(fields_[kBand]);
-    }
-    store(record.freq, freq);
+    store(record.freq, freq.empty() ? AdifBand::frequencyOf(fields_[kBand]) : freq);
 
     store(record.mode, converted(fields_[kMode]));
     store(record.hisRst, converted(fields_[kRstSent]));
     store(record.myRst, converted(fields_[kRstRcvd]));
-    store(record.code, withoutBlanks(converted(fields_[kSrxString])));
+    code_.clear();
+    for (char c : converted(fields_[kSrxString])) {
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n') {
+            code_.push_back(c);
+        }
+    }
+    store(record.code, code_);
     // A 7-byte field holds a 6-character locator; an 8- or 10-character one keeps its first 6.
     std::string_view grid = cp932::trim(converted(fields_[kGridsquare]));
     store(record.gl, grid.size() > 6 ? grid.substr(0, 6) : grid);
@@ -264,5 +249,4 @@ bool AdifLogReader::read(std::string_view recordText, QsoRecord& record) {
     store(record.qth, plainOrIntl(kQth, kQthIntl));
     store(record.remarks1, plainOrIntl(kComment, kCommentIntl));
     store(record.remarks2, plainOrIntl(kNotes, kNotesIntl));
-    return true;
 }

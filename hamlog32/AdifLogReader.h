@@ -19,8 +19,9 @@ public:
     // over. False (and pos at the end) when none is left.
     static bool nextTag(std::string_view text, std::size_t& pos, Tag& tag);
 
-    bool scan(std::string_view text, std::vector<Span>& spans) override;
-    bool read(std::string_view recordText, QsoRecord& record) override;
+    // A record runs up to and including the next <EOR> (or a header up to <EOH>), or to the end of
+    // the log.
+    bool next(std::string_view text, bool atEnd, QsoRecord& record, Frame& frame) override;
 
     // The fields this reader takes from a record.
     enum Field {
@@ -52,9 +53,13 @@ private:
     // Collects the fields from pos up to and including the next <EOR> or <EOH>, or to the end.
     End collect(std::string_view text, std::size_t& pos, bool& anyTag);
     bool readable() const;
+    void read(QsoRecord& record);
     // A field's text in CP932: UTF-8 is converted, other bytes are kept as they are.
     std::string_view converted(std::string_view data);
 
     std::array<std::string_view, kFieldCount> fields_{};
+    // Kept between records, so converting or compacting a field allocates only when it outgrows
+    // them.
     std::string conversion_;
+    std::string code_;
 };

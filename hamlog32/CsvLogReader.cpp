@@ -5,60 +5,48 @@
 
 #include <cstring>
 
-namespace {
-
-std::string_view withoutCarriageReturn(std::string_view line) {
-    return !line.empty() && line.back() == '\r' ? line.substr(0, line.size() - 1) : line;
-}
-
-bool isBlankLine(std::string_view line) {
-    return cp932::trim(line).empty();
-}
-
-} // namespace
-
-bool CsvLogReader::scan(std::string_view text, std::vector<Span>& spans) {
-    std::size_t pos = text.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
-    bool any = false;
-    while (pos < text.size()) {
-        const void* newline = std::memchr(text.data() + pos, '\n', text.size() - pos);
-        std::size_t end =
-            newline ? static_cast<std::size_t>(static_cast<const char*>(newline) - text.data())
-                    : text.size();
-        std::string_view line = withoutCarriageReturn(text.substr(pos, end - pos));
-        if (!isBlankLine(line)) {
-            // Indexing needs only the date and time; the rest is split when the record is read.
-            split(line, kTime + 1);
-            char zone = 0;
-            if (timestamp(zone)) {
-                spans.push_back(
-                    {static_cast<std::uint32_t>(pos), static_cast<std::uint32_t>(line.size())});
-                any = true;
-            }
-        }
-        pos = end + 1;
+bool CsvLogReader::next(std::string_view text, bool atEnd, QsoRecord& record, Frame& frame) {
+    const void* newline = std::memchr(text.data(), '\n', text.size());
+    std::size_t end;
+    if (newline) {
+        end = static_cast<std::size_t>(static_cast<const char*>(newline) - text.data());
+        frame.length = end + 1;
+    } else if (atEnd) {
+        end = text.size();
+        frame.length = end;
+    } else {
+        return false;
     }
-    return any;
+    // CR LF, and CR CR LF as a CR LF file passed once more through a text-mode copy leaves it.
+    for (int cr = 0; cr < 2 && end != 0 && text[end - 1] == '\r'; ++cr) {
+        --end;
+    }
+    frame.readable = readLine(text.substr(0, end), record);
+    frame.marked = frame.readable;
+    return true;
 }
 
-bool CsvLogReader::read(std::string_view line, QsoRecord& record) {
-    line = withoutCarriageReturn(line);
-    split(line);
+bool CsvLogReader::readLine(std::string_view line, QsoRecord& record) {
+    // The date and time decide whether the line is a QSO at all, so the rest waits for them.
+    std::size_t pos = 0;
+    split(line, pos, 0, kTime + 1);
     char zone = 0;
     std::optional<QsoTimestamp> when = timestamp(zone);
     if (!when) {
         return false;
     }
+    split(line, pos, kTime + 1, kFieldCount);
     std::string_view call = cp932::trim(fields_[kCall]);
     std::size_t slash = call.find('/');
     std::string_view portable =
         slash == std::string_view::npos ? std::string_view() : call.substr(slash + 1);
     store(record.call, call.substr(0, slash));
     store(record.portable, portable);
-    store(record.qsoDate, when->yymmdd());
-    std::string time = when->hhmm();
-    time.push_back(zone);
-    store(record.qsoTime, time);
+    std::array<char, 6> date = when->yymmdd();
+    store(record.qsoDate, std::string_view(date.data(), date.size()));
+    std::array<char, 4> hhmm = when->hhmm();
+    const char time[5] = {hhmm[0], hhmm[1], hhmm[2], hhmm[3], zone};
+    store(record.qsoTime, std::string_view(time, sizeof time));
     store(record.hisRst, fields_[kHisRst]);
     store(record.myRst, fields_[kMyRst]);
     store(record.freq, fields_[kFreq]);
@@ -75,11 +63,10 @@ bool CsvLogReader::read(std::string_view line, QsoRecord& record) {
 
 // Bytes such as ',', '"', '/', CR and LF are never the trail byte of a Shift-JIS character, so
 // lines and fields are split byte by byte.
-void CsvLogReader::split(std::string_view line, std::size_t fieldLimit) {
-    std::size_t count = 0;
-    std::size_t pos = 0;
-    bool more = true;
-    while (more && count < fieldLimit) {
+void CsvLogReader::split(std::string_view line, std::size_t& pos, std::size_t first,
+                         std::size_t limit) {
+    std::size_t field = first;
+    for (; field < limit && pos != std::string_view::npos; ++field) {
         std::size_t start = pos;
         while (start < line.size() && line[start] == ' ') {
             ++start;
@@ -88,7 +75,7 @@ void CsvLogReader::split(std::string_view line, std::size_t fieldLimit) {
         if (start < line.size() && line[start] == '"') {
             // Quoted: "" stands for one quote; text between the closing quote and the comma is kept
             // so that a stray quote never loses data.
-            std::string& out = quoted_[count];
+            std::string& out = quoted_[field];
             out.clear();
             std::size_t p = start + 1;
             while (true) {
@@ -110,18 +97,16 @@ void CsvLogReader::split(std::string_view line, std::size_t fieldLimit) {
             comma = line.find(',', p);
             out.append(cp932::trim(
                 line.substr(p, comma == std::string_view::npos ? line.npos : comma - p)));
-            fields_[count] = out;
+            fields_[field] = out;
         } else {
             comma = line.find(',', pos);
-            fields_[count] =
+            fields_[field] =
                 line.substr(pos, comma == std::string_view::npos ? line.npos : comma - pos);
         }
-        ++count;
-        more = comma != std::string_view::npos;
-        pos = comma + 1;
+        pos = comma == std::string_view::npos ? comma : comma + 1;
     }
-    for (std::size_t i = count; i < kFieldCount; ++i) {
-        fields_[i] = {};
+    for (; field < limit; ++field) {
+        fields_[field] = {};
     }
 }
 

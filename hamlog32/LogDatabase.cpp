@@ -1,57 +1,74 @@
-// Loading a log file once, indexing its readable records, and reading a record on demand.
+// Reading a log forward through one window, numbering records on the way, and reading one again.
 #include "LogDatabase.h"
 
 #include "AdifLogReader.h"
-#include "AtomicFile.h"
 #include "Cp932.h"
 #include "CsvLogReader.h"
+#include "FileLogSource.h"
+#include "TextLogSource.h"
 
-#include <filesystem>
-#include <system_error>
+#include <algorithm>
+#include <string_view>
 
-LogDatabase::LogDatabase(std::string text, LogFormat format)
-    : text_(std::move(text)), format_(format) {
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// Small: a record read again is usually short, and the window grows for one that is not.
+constexpr std::size_t kLookupBytes = 4096;
+
+std::size_t maxWindowBytes() {
+    return static_cast<std::size_t>(std::min<std::uint64_t>(LogDatabase::kMaxFileBytes, SIZE_MAX));
+}
+
+} // namespace
+
+LogDatabase::LogDatabase(std::unique_ptr<LogSource> source, LogFormat format, std::uint64_t start,
+                         std::size_t windowBytes)
+    : source_(std::move(source)), format_(format), stream_(*source_, windowBytes, maxWindowBytes()),
+      windowBytes_(windowBytes) {
     if (format == LogFormat::kAdif) {
         reader_ = std::make_unique<AdifLogReader>();
     } else {
         reader_ = std::make_unique<CsvLogReader>();
     }
-    recognised_ = reader_->scan(text_, spans_);
-    spans_.shrink_to_fit();
+    stream_.seek(start);
+    probe();
 }
 
-std::unique_ptr<LogDatabase> LogDatabase::fromText(std::string text, LogFormat format) {
+std::unique_ptr<LogDatabase> LogDatabase::fromText(std::string text, LogFormat format,
+                                                   std::size_t windowBytes) {
     if (text.size() > kMaxFileBytes) {
         return nullptr;
     }
-    return std::unique_ptr<LogDatabase>(new LogDatabase(std::move(text), format));
+    std::uint64_t start = std::string_view(text).substr(0, 3) == kByteOrderMark ? 3 : 0;
+    return std::unique_ptr<LogDatabase>(new LogDatabase(
+        std::make_unique<TextLogSource>(std::move(text)), format, start, windowBytes));
 }
 
-std::unique_ptr<LogDatabase> LogDatabase::open(const std::string& hostPath, OpenResult& result) {
+std::unique_ptr<LogDatabase> LogDatabase::open(const std::string& hostPath, OpenResult& result,
+                                               std::size_t windowBytes) {
     result = OpenResult::kCannotRead;
-    std::error_code error;
-    std::filesystem::path path(hostPath);
-    if (hostPath.empty() || !std::filesystem::is_regular_file(path, error)) {
+    std::uint64_t bytes = 0;
+    std::unique_ptr<FileLogSource> source = FileLogSource::open(hostPath, bytes);
+    if (!source || bytes > kMaxFileBytes) {
         return nullptr;
     }
-    std::uintmax_t bytes = std::filesystem::file_size(path, error);
-    if (error || bytes > kMaxFileBytes) {
-        return nullptr;
+    std::string head(static_cast<std::size_t>(std::min<std::uint64_t>(bytes, kDetectBytes)), '\0');
+    head.resize(source->readAt(0, head.data(), head.size()));
+    std::string_view detectable = head;
+    if (head.size() < bytes) {
+        // A line cut by the end of what was read could look like something it is not.
+        std::size_t newline = detectable.rfind('\n');
+        if (newline != std::string_view::npos) {
+            detectable = detectable.substr(0, newline + 1);
+        }
     }
-    std::string text;
-    if (!atomic_file::read(hostPath, text)) {
-        return nullptr;
-    }
-    LogFormat format = LogFormatDetector::detect(text, hostPath);
-    std::unique_ptr<LogDatabase> database = fromText(std::move(text), format);
-    if (!database) {
-        return nullptr;
-    }
-    std::string_view content = database->text_;
-    if (content.substr(0, 3) == "\xEF\xBB\xBF") {
-        content.remove_prefix(3);
-    }
-    if (!database->recognised() && !cp932::trim(content).empty()) {
+    LogFormat format = LogFormatDetector::detect(detectable, hostPath);
+    std::uint64_t start = detectable.substr(0, 3) == kByteOrderMark ? 3 : 0;
+    std::unique_ptr<LogDatabase> database(
+        new LogDatabase(std::move(source), format, start, windowBytes));
+    if (!database->recognised_ && database->sawText_) {
         result = OpenResult::kUnrecognised;
         return nullptr;
     }
@@ -59,10 +76,82 @@ std::unique_ptr<LogDatabase> LogDatabase::open(const std::string& hostPath, Open
     return database;
 }
 
+bool LogDatabase::step(QsoRecord& record, LogReader::Frame& frame, std::string_view* framed) {
+    while (true) {
+        std::string_view text = stream_.data();
+        if (!text.empty() && reader_->next(text, stream_.atEnd(), record, frame)) {
+            if (frame.readable) {
+                offsets_.push_back(stream_.offset());
+            }
+            // Always forward, so a reader that framed nothing cannot stall the loop.
+            frame.length = std::clamp<std::size_t>(frame.length, 1, text.size());
+            if (framed) {
+                *framed = text.substr(0, frame.length);
+            }
+            stream_.consume(frame.length);
+            return true;
+        }
+        if (stream_.atEnd()) {
+            return false;
+        }
+        stream_.fill();
+    }
+}
+
+void LogDatabase::probe() {
+    LogReader::Frame frame;
+    std::string_view framed;
+    while (step(first_, frame, &framed)) {
+        if (frame.readable) {
+            firstKept_ = true;
+        }
+        if (frame.marked) {
+            recognised_ = true;
+            return;
+        }
+        // Only a log that stays unrecognised is looked at to its end, and only then does this
+        // matter.
+        if (!sawText_) {
+            sawText_ = !cp932::trim(framed).empty();
+        }
+    }
+}
+
 bool LogDatabase::read(std::size_t number, QsoRecord& record) {
-    if (number < 1 || number > spans_.size()) {
+    if (number < 1) {
         return false;
     }
-    const LogReader::Span& span = spans_[number - 1];
-    return reader_->read(std::string_view(text_).substr(span.offset, span.length), record);
+    if (number == 1 && firstKept_) {
+        record = first_;
+        return true;
+    }
+    LogReader::Frame frame;
+    if (number <= offsets_.size()) {
+        if (!lookup_) {
+            lookup_ = std::make_unique<LogWindow>(*source_, std::min(windowBytes_, kLookupBytes),
+                                                  maxWindowBytes());
+        }
+        lookup_->seek(offsets_[number - 1]);
+        while (true) {
+            std::string_view text = lookup_->data();
+            if (!text.empty() && reader_->next(text, lookup_->atEnd(), record, frame)) {
+                // The file may have been changed since the record was numbered.
+                return frame.readable;
+            }
+            if (lookup_->atEnd()) {
+                return false;
+            }
+            lookup_->fill();
+        }
+    }
+    // Records skipped on the way are read into a scratch record; only the one asked for is the
+    // caller's.
+    QsoRecord skipped;
+    while (offsets_.size() < number) {
+        QsoRecord& target = offsets_.size() + 1 == number ? record : skipped;
+        if (!step(target, frame)) {
+            return false;
+        }
+    }
+    return true;
 }

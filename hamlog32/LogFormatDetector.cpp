@@ -58,8 +58,15 @@ std::size_t firstMarker(std::string_view text, bool& isHeaderEnd) {
 // say.
 bool holdsCsvRecord(std::string_view text) {
     CsvLogReader reader;
-    std::vector<LogReader::Span> spans;
-    return reader.scan(text, spans);
+    QsoRecord record;
+    LogReader::Frame frame;
+    while (!text.empty() && reader.next(text, true, record, frame)) {
+        if (frame.readable) {
+            return true;
+        }
+        text.remove_prefix(frame.length);
+    }
+    return false;
 }
 
 bool hasAdifExtension(std::string_view fileName) {

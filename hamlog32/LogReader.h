@@ -1,31 +1,30 @@
-// The interface of one log file format: finding the readable records of a text, and reading one.
+// The interface of one log file format: framing the record at the start of a text and reading it.
 #pragma once
 
 #include "QsoRecord.h"
 
 #include <cstddef>
-#include <cstdint>
 #include <string_view>
-#include <vector>
 
 class LogReader {
 public:
-    // Where one readable record stands in the text (byte offset and length).
-    struct Span {
-        std::uint32_t offset;
-        std::uint32_t length;
+    // What next() found at the start of a text.
+    struct Frame {
+        std::size_t length = 0; // bytes the record takes, its terminator included (never 0)
+        bool readable = false;  // a QSO: the record was filled
+        // The record showed this format's structure (a readable QSO, or a format mark such as an
+        // ADIF <EOR> or header end), so a text without QSOs can still be told from one of another
+        // kind.
+        bool marked = false;
     };
 
     virtual ~LogReader() = default;
 
-    // Appends the span of every record of text that read() accepts, in file order. Returns true
-    // when the text showed this format's structure (a readable record, or a format marker such as
-    // an ADIF header end), so a text without records can still be told from one of another kind.
-    virtual bool scan(std::string_view text, std::vector<Span>& spans) = 0;
-
-    // Fills record from the text of one span; false when it holds no readable QSO. The whole record
-    // is overwritten.
-    virtual bool read(std::string_view recordText, QsoRecord& record) = 0;
+    // Frames the record at the start of a non-empty text and, when it is a readable QSO, fills
+    // record (the whole record is overwritten; otherwise it is left alone). atEnd tells that the
+    // log ends where text ends; without it, false (nothing framed) means the record may go on past
+    // text and more of it is needed. With atEnd it always frames.
+    virtual bool next(std::string_view text, bool atEnd, QsoRecord& record, Frame& frame) = 0;
 
 protected:
     // QsoRecord::setText for any view, also one without storage (an absent field), which must not

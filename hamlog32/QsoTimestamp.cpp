@@ -18,9 +18,9 @@ int digitsAt(std::string_view text, std::size_t pos, std::size_t count) {
     return value;
 }
 
-void appendTwoDigits(std::string& out, int value) {
-    out.push_back(static_cast<char>('0' + value / 10 % 10));
-    out.push_back(static_cast<char>('0' + value % 10));
+void putTwoDigits(char* out, int value) {
+    out[0] = static_cast<char>('0' + value / 10 % 10);
+    out[1] = static_cast<char>('0' + value % 10);
 }
 
 } // namespace
@@ -88,19 +88,17 @@ QsoTimestamp QsoTimestamp::later(int hours) const {
     return t;
 }
 
-std::string QsoTimestamp::yymmdd() const {
-    std::string out;
-    out.reserve(6);
-    appendTwoDigits(out, year_ % 100);
-    appendTwoDigits(out, month_);
-    appendTwoDigits(out, day_);
+std::array<char, 6> QsoTimestamp::yymmdd() const {
+    std::array<char, 6> out;
+    putTwoDigits(out.data(), year_ % 100);
+    putTwoDigits(out.data() + 2, month_);
+    putTwoDigits(out.data() + 4, day_);
     return out;
 }
 
-std::string QsoTimestamp::hhmm() const {
-    std::string out;
-    out.reserve(4);
-    appendTwoDigits(out, hour_);
-    appendTwoDigits(out, minute_);
+std::array<char, 4> QsoTimestamp::hhmm() const {
+    std::array<char, 4> out;
+    putTwoDigits(out.data(), hour_);
+    putTwoDigits(out.data() + 2, minute_);
     return out;
 }

@@ -1,8 +1,8 @@
 // A QSO's date and time to the minute: checked, shifted between zones, written as the record wants.
 #pragma once
 
+#include <array>
 #include <optional>
-#include <string>
 #include <string_view>
 
 class QsoTimestamp {
@@ -17,8 +17,9 @@ public:
     // The same instant 'hours' (0 to 23) later, the date rolling over days, months and years.
     QsoTimestamp later(int hours) const;
 
-    std::string yymmdd() const; // "980503"
-    std::string hhmm() const;   // "2105"
+    // Fixed-size digits, so that reading a record allocates nothing.
+    std::array<char, 6> yymmdd() const; // "980503"
+    std::array<char, 4> hhmm() const;   // "2105"
 
     int year() const { return year_; }
     int month() const { return month_; }
