@@ -6,7 +6,7 @@
 #include "ContestSettings.h"
 #include "HamlogLibrary.h"
 #include "MasterSettings.h"
-#include "QsoItem.h"
+#include "QsoList.h"
 
 #include <memory>
 #include <string>
@@ -43,7 +43,7 @@ public:
 
     // Run-time data, never saved: the QSOs of the last retrieval in retrieval order, and the number
     // of database records that retrieval read.
-    std::vector<QsoItem> qsoList;
+    QsoList qsoList;
     int recordsRead = 0;
 
     // The composed rows and multiplier tallies per band of the same retrieval.

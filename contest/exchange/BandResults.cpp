@@ -1,11 +1,9 @@
 // Per-band rows and multiplier tallies: the list keeps the order, the set answers membership.
 #include "BandResults.h"
 
-#include <utility>
-
 namespace {
 
-const std::vector<LogRow> kNoRows;
+const LogRowList kNoRows;
 const std::vector<std::string> kNoMultipliers;
 
 } // namespace
@@ -21,7 +19,7 @@ void BandResults::clearResults() {
     unfiled_ = 0;
 }
 
-const std::vector<LogRow>& BandResults::bandRows(int band) const {
+const LogRowList& BandResults::bandRows(int band) const {
     return BandTable::isBand(band) ? rows_[band] : kNoRows;
 }
 
@@ -46,9 +44,9 @@ bool BandResults::addMultiplier(int band, std::string_view value) {
     return true;
 }
 
-void BandResults::appendRow(int band, LogRow row) {
+void BandResults::appendRow(int band, const LogRow& row) {
     if (BandTable::isBand(band)) {
-        rows_[band].push_back(std::move(row));
+        rows_[band].push_back(row);
     } else {
         ++unfiled_;
     }

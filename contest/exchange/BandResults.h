@@ -2,7 +2,7 @@
 #pragma once
 
 #include "BandTable.h"
-#include "LogRow.h"
+#include "LogRowList.h"
 
 #include <array>
 #include <cstddef>
@@ -19,7 +19,7 @@ public:
 
     // A band's rows in retrieval order, and its distinct multiplier texts in order of first
     // occurrence. A value outside 0..15 has no band and reads as an empty list.
-    const std::vector<LogRow>& bandRows(int band) const;
+    const LogRowList& bandRows(int band) const;
     const std::vector<std::string>& bandMultipliers(int band) const;
     std::size_t rowCount(int band) const { return bandRows(band).size(); }
     std::size_t multiplierCount(int band) const { return bandMultipliers(band).size(); }
@@ -33,7 +33,7 @@ public:
 
     // Appends the row to the band's list. A value outside 0..15 files it nowhere but counts it as
     // unfiled, so the summary can tell that its totals miss a QSO.
-    void appendRow(int band, LogRow row);
+    void appendRow(int band, const LogRow& row);
     std::size_t unfiledCount() const { return unfiled_; }
 
 private:
@@ -50,7 +50,7 @@ private:
         std::unordered_set<std::string, TextHash, std::equal_to<>> members;
     };
 
-    std::array<std::vector<LogRow>, BandTable::kBandCount> rows_;
+    std::array<LogRowList, BandTable::kBandCount> rows_;
     std::array<Tally, BandTable::kBandCount> tallies_;
     std::size_t unfiled_ = 0;
 };

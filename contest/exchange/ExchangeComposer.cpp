@@ -4,8 +4,10 @@
 #include "Cp932.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -21,9 +23,31 @@ std::string_view slice(std::string_view text, std::size_t pos,
 }
 
 // The classifier takes NUL-terminated texts, while a record field that fills its width has no
-// terminator; a copy stops the library from reading into the next field.
-std::string terminated(std::string_view fieldText) {
-    return std::string(fieldText);
+// terminator; a copy stops the library from reading into the next field. Fields are short, so the
+// copy lives on the stack.
+class Terminated {
+public:
+    explicit Terminated(std::string_view fieldText) {
+        fieldText = fieldText.substr(0, sizeof buffer_ - 1);
+        std::memcpy(buffer_, fieldText.data(), fieldText.size());
+        buffer_[fieldText.size()] = '\0';
+    }
+    const char* c_str() const { return buffer_; }
+
+private:
+    char buffer_[64];
+};
+
+// Appends bytes fromColumn..toColumn of text; see cutColumns.
+void appendColumns(std::string& out, std::string_view text, int fromColumn, int toColumn) {
+    if (fromColumn == 0 || toColumn < fromColumn) {
+        out.append(text);
+        return;
+    }
+    // 64-bit, as from and to come from a contest file and their difference may not fit an int.
+    const std::int64_t count = std::int64_t{toColumn} - fromColumn + 1;
+    const std::size_t start = fromColumn < 1 ? 0 : static_cast<std::size_t>(fromColumn - 1);
+    out.append(slice(text, start, static_cast<std::size_t>(count)));
 }
 
 enum QsoField {
@@ -69,24 +93,37 @@ ComponentKind ExchangeComposer::singleKind(int choice) {
 }
 
 std::string ExchangeComposer::cutColumns(std::string_view text, int fromColumn, int toColumn) {
-    if (fromColumn == 0 || toColumn < fromColumn) {
-        return std::string(text);
-    }
-    // 64-bit, as from and to come from a contest file and their difference may not fit an int.
-    const std::int64_t count = std::int64_t{toColumn} - fromColumn + 1;
-    const std::size_t start = fromColumn < 1 ? 0 : static_cast<std::size_t>(fromColumn - 1);
-    return std::string(slice(text, start, static_cast<std::size_t>(count)));
+    std::string out;
+    appendColumns(out, text, fromColumn, toColumn);
+    return out;
 }
 
 std::string ExchangeComposer::formatSerial(int serial, int digits) {
+    std::string out;
+    appendSerial(out, serial, digits);
+    return out;
+}
+
+void ExchangeComposer::appendSerial(std::string& out, int serial, int digits) {
     const int width = std::min(digits, kMaxSerialWidth);
+    if (serial >= 0 && width <= 16) {
+        // The common case without printf: digits, then zeros in front up to the width.
+        char buffer[16];
+        const auto end = std::to_chars(buffer, buffer + sizeof buffer, serial).ptr;
+        const auto length = static_cast<int>(end - buffer);
+        if (width > length) {
+            out.append(static_cast<std::size_t>(width - length), '0');
+        }
+        out.append(buffer, end);
+        return;
+    }
     char buffer[kMaxSerialWidth + 16];
     if (width > 0) {
         std::snprintf(buffer, sizeof buffer, "%0*d", width, serial);
     } else {
         std::snprintf(buffer, sizeof buffer, "%d", serial);
     }
-    return buffer;
+    out.append(buffer);
 }
 
 bool ExchangeComposer::multipliersFromSameField(const ExchangeRules& rules) {
@@ -96,41 +133,46 @@ bool ExchangeComposer::multipliersFromSameField(const ExchangeRules& rules) {
 
 std::string ExchangeComposer::fieldText(const QsoRecord& record, int qsoField,
                                         RstSource whichRst) const {
+    return std::string(fieldView(record, qsoField, whichRst));
+}
+
+std::string_view ExchangeComposer::fieldView(const QsoRecord& record, int qsoField,
+                                             RstSource whichRst) const {
     const std::string_view code = QsoRecord::text(record.code);
     switch (qsoField) {
     case kRst:
-        return std::string(whichRst == RstSource::Sent ? QsoRecord::text(record.hisRst)
-                                                       : QsoRecord::text(record.myRst));
+        return whichRst == RstSource::Sent ? QsoRecord::text(record.hisRst)
+                                           : QsoRecord::text(record.myRst);
     case kDate:
-        return std::string(QsoRecord::text(record.qsoDate));
+        return QsoRecord::text(record.qsoDate);
     case kTime:
-        return std::string(QsoRecord::text(record.qsoTime));
+        return QsoRecord::text(record.qsoTime);
     case kFrequency:
-        return std::string(QsoRecord::text(record.freq));
+        return QsoRecord::text(record.freq);
     case kMode:
-        return std::string(QsoRecord::text(record.mode));
+        return QsoRecord::text(record.mode);
     case kAddressCode:
-        return std::string(code);
+        return code;
     case kCityNumber: {
-        const int kind = classifier_.addressKind(terminated(code).c_str());
-        return (kind == 4 || kind == 6) ? std::string(slice(code, 0, 4)) : std::string();
+        const int kind = classifier_.addressKind(Terminated(code).c_str());
+        return (kind == 4 || kind == 6) ? slice(code, 0, 4) : std::string_view();
     }
     case kCountyNumber: {
-        const int kind = classifier_.addressKind(terminated(code).c_str());
-        return (kind == 5 || kind == 7) ? std::string(slice(code, 0, 5)) : std::string();
+        const int kind = classifier_.addressKind(Terminated(code).c_str());
+        return (kind == 5 || kind == 7) ? slice(code, 0, 5) : std::string_view();
     }
     case kPrefectureNumber:
-        return std::string(slice(code, 0, 2));
+        return slice(code, 0, 2);
     case kGridLocator:
-        return std::string(QsoRecord::text(record.gl));
+        return QsoRecord::text(record.gl);
     case kName:
-        return std::string(QsoRecord::text(record.name));
+        return QsoRecord::text(record.name);
     case kQth:
-        return std::string(QsoRecord::text(record.qth));
+        return QsoRecord::text(record.qth);
     case kRemarks1:
-        return std::string(QsoRecord::text(record.remarks1));
+        return QsoRecord::text(record.remarks1);
     case kRemarks2:
-        return std::string(QsoRecord::text(record.remarks2));
+        return QsoRecord::text(record.remarks2);
     default:
         return {};
     }
@@ -140,15 +182,28 @@ std::string ExchangeComposer::composeComponent(const QsoRecord& record, Componen
                                                std::string_view fixedText, int qsoField,
                                                int fromColumn, int toColumn, int serial,
                                                RstSource whichRst, int digits) const {
+    std::string out;
+    appendComponent(out, record, kind, fixedText, qsoField, fromColumn, toColumn, serial, whichRst,
+                    digits);
+    return out;
+}
+
+void ExchangeComposer::appendComponent(std::string& out, const QsoRecord& record,
+                                       ComponentKind kind, std::string_view fixedText, int qsoField,
+                                       int fromColumn, int toColumn, int serial, RstSource whichRst,
+                                       int digits) const {
     switch (kind) {
     case ComponentKind::Fixed:
-        return std::string(fixedText);
+        out.append(fixedText);
+        break;
     case ComponentKind::Serial:
-        return formatSerial(serial, digits);
+        appendSerial(out, serial, digits);
+        break;
     case ComponentKind::QsoData:
-        return cutColumns(fieldText(record, qsoField, whichRst), fromColumn, toColumn);
+        appendColumns(out, fieldView(record, qsoField, whichRst), fromColumn, toColumn);
+        break;
     default:
-        return {};
+        break;
     }
 }
 
@@ -156,62 +211,83 @@ std::string ExchangeComposer::composeRule(const QsoRecord& record,
                                           const ExchangeRules::ThreeParts& parts, int serial,
                                           RstSource whichRst, bool withSerialWidths) const {
     std::string text;
-    for (int i = 0; i < static_cast<int>(parts.size()); ++i) {
-        const ExchangeComponent& c = parts[i];
-        text += composeComponent(record, threePartKind(i, c.choice), c.fixedText, c.qsoField,
-                                 c.fromColumn, c.toColumn, serial, whichRst,
-                                 withSerialWidths ? c.digits : 0);
-    }
+    appendRule(text, record, parts, serial, whichRst, withSerialWidths);
     return text;
 }
 
-std::string ExchangeComposer::multiplierColumn(const QsoRecord& record, int band) {
+void ExchangeComposer::appendRule(std::string& out, const QsoRecord& record,
+                                  const ExchangeRules::ThreeParts& parts, int serial,
+                                  RstSource whichRst, bool withSerialWidths) const {
+    for (int i = 0; i < static_cast<int>(parts.size()); ++i) {
+        const ExchangeComponent& c = parts[i];
+        appendComponent(out, record, threePartKind(i, c.choice), c.fixedText, c.qsoField,
+                        c.fromColumn, c.toColumn, serial, whichRst,
+                        withSerialWidths ? c.digits : 0);
+    }
+}
+
+void ExchangeComposer::composeMultiplier(std::string& out, const QsoRecord& record, int band) {
     const ExchangeComponent& log = rules_.logMulti;
-    std::string m = std::string(cp932::trimRight(
-        composeComponent(record, singleKind(log.choice), log.fixedText, log.qsoField,
-                         log.fromColumn, log.toColumn, 0, RstSource::Sent, 0)));
+    appendComponent(out, record, singleKind(log.choice), log.fixedText, log.qsoField,
+                    log.fromColumn, log.toColumn, 0, RstSource::Sent, 0);
+    out.resize(cp932::trimRight(out).size());
 
     if (multipliersFromSameField(rules_)) {
         // Only the QSO that brings a value first on its band shows it.
-        const bool isNew = !m.empty() && results_.addMultiplier(band, m);
-        return isNew ? m : std::string();
+        const bool isNew = !out.empty() && results_.addMultiplier(band, out);
+        if (!isNew) {
+            out.clear();
+        }
+        return;
     }
     if (rules_.summaryMulti.choice == 2) {
         const ExchangeComponent& summary = rules_.summaryMulti;
-        results_.addMultiplier(band, composeComponent(record, ComponentKind::QsoData, {},
-                                                      summary.qsoField, summary.fromColumn,
-                                                      summary.toColumn, 0, RstSource::Sent, 0));
+        std::string& value = scratch_;
+        value.clear();
+        appendComponent(value, record, ComponentKind::QsoData, {}, summary.qsoField,
+                        summary.fromColumn, summary.toColumn, 0, RstSource::Sent, 0);
+        results_.addMultiplier(band, value);
     }
-    return m;
 }
 
 int ExchangeComposer::composeRow(const QsoRecord& record, int serial) {
-    const int band = classifier_.bandIndex(terminated(QsoRecord::text(record.freq)).c_str());
+    const int band = classifier_.bandIndex(Terminated(QsoRecord::text(record.freq)).c_str());
 
-    LogRow row;
+    // One row reused for every QSO: its texts keep their buffers from row to row.
+    LogRow& row = row_;
     const std::string_view date = QsoRecord::text(record.qsoDate);
-    row.monthDay.append(slice(date, 2, 2)).append("/").append(slice(date, 4));
+    row.monthDay.assign(slice(date, 2, 2)).append("/").append(slice(date, 4));
     const std::string_view time = QsoRecord::text(record.qsoTime);
-    row.hourMinute.append(slice(time, 0, 2)).append(":").append(slice(time, 2, 2));
+    row.hourMinute.assign(slice(time, 0, 2)).append(":").append(slice(time, 2, 2));
 
-    row.station = cp932::trim(QsoRecord::text(record.call));
+    row.station.assign(cp932::trim(QsoRecord::text(record.call)));
     const std::string_view portable = cp932::trim(QsoRecord::text(record.portable));
     if (!portable.empty()) {
         row.station.append("/").append(portable);
     }
 
-    row.sent = composeRule(record, rules_.sendNo, serial, RstSource::Sent, true);
-    row.received = composeRule(record, rules_.recvNo, serial, RstSource::Received, true);
-    row.multiplier = multiplierColumn(record, band);
+    row.sent.clear();
+    appendRule(row.sent, record, rules_.sendNo, serial, RstSource::Sent, true);
+    row.received.clear();
+    appendRule(row.received, record, rules_.recvNo, serial, RstSource::Received, true);
+    row.multiplier.clear();
+    composeMultiplier(row.multiplier, record, band);
 
     const ExchangeRules::Points& points = rules_.logPoints;
-    row.points = composeComponent(record, singleKind(points.choice),
-                                  std::to_string(points.fixedValue), points.qsoField,
-                                  points.fromColumn, points.toColumn, serial, RstSource::Sent, 0);
+    char fixedPoints[16];
+    const char* fixedEnd =
+        std::to_chars(fixedPoints, fixedPoints + sizeof fixedPoints, points.fixedValue).ptr;
+    row.points.clear();
+    appendComponent(row.points, record, singleKind(points.choice),
+                    std::string_view(fixedPoints, static_cast<std::size_t>(fixedEnd - fixedPoints)),
+                    points.qsoField, points.fromColumn, points.toColumn, serial, RstSource::Sent,
+                    0);
 
-    row.operatorText = composeRule(record, rules_.logOperator, serial, RstSource::Received, false);
-    row.remarks = composeRule(record, rules_.logRemarks, serial, RstSource::Received, false);
+    row.operatorText.clear();
+    appendRule(row.operatorText, record, rules_.logOperator, serial, RstSource::Received, false);
+    row.remarks.clear();
+    appendRule(row.remarks, record, rules_.logRemarks, serial, RstSource::Received, false);
 
-    results_.appendRow(band, std::move(row));
+    results_.appendRow(band, row);
     return band;
 }

@@ -66,9 +66,21 @@ public:
     static bool multipliersFromSameField(const ExchangeRules& rules);
 
 private:
-    std::string multiplierColumn(const QsoRecord& record, int band);
+    // The append forms behind the public ones: composing a row builds no temporary texts.
+    static void appendSerial(std::string& out, int serial, int digits);
+    std::string_view fieldView(const QsoRecord& record, int qsoField, RstSource whichRst) const;
+    void appendComponent(std::string& out, const QsoRecord& record, ComponentKind kind,
+                         std::string_view fixedText, int qsoField, int fromColumn, int toColumn,
+                         int serial, RstSource whichRst, int digits) const;
+    void appendRule(std::string& out, const QsoRecord& record,
+                    const ExchangeRules::ThreeParts& parts, int serial, RstSource whichRst,
+                    bool withSerialWidths) const;
+    // The multiplier column of one QSO into out (empty), with the band's tally updated.
+    void composeMultiplier(std::string& out, const QsoRecord& record, int band);
 
     const ExchangeRules& rules_;
     const LogClassifier& classifier_;
     BandResults& results_;
+    LogRow row_;
+    std::string scratch_;
 };

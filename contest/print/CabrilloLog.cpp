@@ -57,6 +57,40 @@ std::string recordError(int recordNumber, std::string_view what) {
            cp932::lit(" のQSO: ") + std::string(what);
 }
 
+// Appends the QSO line of one QSO; the error message when it cannot be written, else "".
+std::string qsoLine(const ElectronicLogQsos::Qso& qso, std::string_view myCall,
+                    std::vector<std::pair<CabrilloLog::Moment, std::string>>& lines) {
+    if (!qso.item) {
+        return cp932::lit("Cabrillo: バンド ") +
+               std::string(cp932::trim(BandTable::listLabel(qso.band))) +
+               cp932::lit(" の行に対応するQSOがありません");
+    }
+    const QsoRecord& record = qso.item->record;
+    const int recordNumber = qso.item->recordNumber;
+    const std::string_view freq = CabrilloLog::frequency(qso.band);
+    if (freq.empty()) {
+        return recordError(recordNumber, cp932::lit("その他のバンドは書けません"));
+    }
+    const std::optional<CabrilloLog::Moment> utc =
+        CabrilloLog::utcOf(QsoRecord::text(record.qsoDate), QsoRecord::text(record.qsoTime));
+    if (!utc) {
+        return recordError(recordNumber, cp932::lit("日付か時刻が読めません"));
+    }
+    std::string line = "QSO: ";
+    line.append(freq).append(" ").append(CabrilloLog::mode(QsoRecord::text(record.mode)));
+    line.append(" ").append(std::to_string(utc->year)).append("-").append(twoDigits(utc->month));
+    line.append("-").append(twoDigits(utc->day)).append(" ");
+    line.append(twoDigits(utc->hour)).append(twoDigits(utc->minute)).append(" ");
+    line.append(myCall).append(" ").append(cp932::trim(qso.row.sent)).append(" ");
+    line.append(cp932::trim(qso.row.station)).append(" ");
+    line.append(cp932::trim(qso.row.received));
+    if (!isAscii(line)) {
+        return recordError(recordNumber, cp932::lit("ASCII以外の文字があります: ") + line);
+    }
+    lines.emplace_back(*utc, std::move(line));
+    return {};
+}
+
 } // namespace
 
 CabrilloLog::Result CabrilloLog::write(const CKorvaneDoc& doc) {
@@ -100,41 +134,15 @@ CabrilloLog::Result CabrilloLog::write(const CKorvaneDoc& doc) {
     tag("EMAIL", m.email);
     tag("CREATED-BY", kCreatedBy);
 
-    auto refuse = [&result](std::string message) {
-        result.error = std::move(message);
-        return result;
-    };
     std::vector<std::pair<Moment, std::string>> qsoLines;
-    for (const ElectronicLogQsos::Qso& qso : ElectronicLogQsos::collect(doc)) {
-        if (qso.item == nullptr) {
-            return refuse(cp932::lit("Cabrillo: バンド ") +
-                          std::string(cp932::trim(BandTable::listLabel(qso.band))) +
-                          cp932::lit(" の行に対応するQSOがありません"));
-        }
-        const QsoRecord& record = qso.item->record;
-        const int recordNumber = qso.item->recordNumber;
-        const std::string_view freq = frequency(qso.band);
-        if (freq.empty()) {
-            return refuse(recordError(recordNumber, cp932::lit("その他のバンドは書けません")));
-        }
-        const std::optional<Moment> utc =
-            utcOf(QsoRecord::text(record.qsoDate), QsoRecord::text(record.qsoTime));
-        if (!utc) {
-            return refuse(recordError(recordNumber, cp932::lit("日付か時刻が読めません")));
-        }
-        std::string line = "QSO: ";
-        line.append(freq).append(" ").append(mode(QsoRecord::text(record.mode))).append(" ");
-        line.append(std::to_string(utc->year)).append("-").append(twoDigits(utc->month));
-        line.append("-").append(twoDigits(utc->day)).append(" ");
-        line.append(twoDigits(utc->hour)).append(twoDigits(utc->minute)).append(" ");
-        line.append(myCall).append(" ").append(cp932::trim(qso.row->sent)).append(" ");
-        line.append(cp932::trim(qso.row->station)).append(" ");
-        line.append(cp932::trim(qso.row->received));
-        if (!isAscii(line)) {
-            return refuse(
-                recordError(recordNumber, cp932::lit("ASCII以外の文字があります: ") + line));
-        }
-        qsoLines.emplace_back(*utc, std::move(line));
+    std::string error;
+    ElectronicLogQsos::forEach(doc, [&](const ElectronicLogQsos::Qso& qso) {
+        error = qsoLine(qso, myCall, qsoLines);
+        return error.empty();
+    });
+    if (!error.empty()) {
+        result.error = std::move(error);
+        return result;
     }
     // Cabrillo logs run in time order; QSOs of the same minute keep their band order.
     std::stable_sort(qsoLines.begin(), qsoLines.end(),

@@ -150,9 +150,9 @@ std::string column(std::string_view text, std::string_view empty = {}) {
 }
 
 std::string logLine(const ElectronicLogQsos::Qso& qso) {
-    const LogRow& row = *qso.row;
+    const LogRow& row = qso.row;
     std::string date;
-    if (qso.item != nullptr) {
+    if (qso.item) {
         const int year = ElectronicLogQsos::fullYear(QsoRecord::text(qso.item->record.qsoDate));
         if (year >= 0) {
             date = std::to_string(year) + "-";
@@ -165,7 +165,7 @@ std::string logLine(const ElectronicLogQsos::Qso& qso) {
         column(date),
         column(row.hourMinute),
         column(ElectronicLog::bandName(qso.band)),
-        column(qso.item != nullptr ? QsoRecord::text(qso.item->record.mode) : ""),
+        column(qso.item ? QsoRecord::text(qso.item->record.mode) : ""),
         column(row.station),
         column(row.sent),
         column(row.received),
@@ -182,9 +182,10 @@ std::string logLine(const ElectronicLogQsos::Qso& qso) {
 void logSheet(std::string& out, const CKorvaneDoc& doc) {
     out.append("<LOGSHEET TYPE=").append(cp932::lit("自作")).append(">").append(kLineEnd);
     out.append("DATE(JST) TIME BAND MODE CALLSIGN SENTNo RCVDNo Mlt Pts").append(kLineEnd);
-    for (const ElectronicLogQsos::Qso& qso : ElectronicLogQsos::collect(doc)) {
+    ElectronicLogQsos::forEach(doc, [&out](const ElectronicLogQsos::Qso& qso) {
         out.append(logLine(qso)).append(kLineEnd);
-    }
+        return true;
+    });
     out.append("</LOGSHEET>").append(kLineEnd);
 }
 

@@ -3,23 +3,25 @@
 
 #include "BandTable.h"
 
-std::vector<ElectronicLogQsos::Qso> ElectronicLogQsos::collect(const CKorvaneDoc& doc) {
-    std::vector<Qso> qsos;
+void ElectronicLogQsos::forEach(const CKorvaneDoc& doc,
+                                const std::function<bool(const Qso&)>& visit) {
+    const QsoList& list = doc.qsoList;
     for (int band = 0; band < BandTable::kBandCount; ++band) {
         const std::string_view label = BandTable::listLabel(band);
-        auto next = doc.qsoList.begin();
+        std::size_t next = 0;
         for (const LogRow& row : doc.results.bandRows(band)) {
-            const QsoItem* item = nullptr;
-            while (next != doc.qsoList.end() && item == nullptr) {
-                if (QsoRecord::text(next->record.freq) == label) {
-                    item = &*next;
+            Qso qso{band, row, std::nullopt};
+            while (next < list.size() && !qso.item) {
+                if (list.field(next, QsoList::kFreq) == label) {
+                    qso.item = list[next];
                 }
                 ++next;
             }
-            qsos.push_back({band, &row, item});
+            if (!visit(qso)) {
+                return;
+            }
         }
     }
-    return qsos;
 }
 
 int ElectronicLogQsos::fullYear(std::string_view recordDate) {

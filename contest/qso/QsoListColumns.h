@@ -1,11 +1,11 @@
 // The sixteen columns of the QSO list: headers, alignment, widths, cell texts and sort order.
 #pragma once
 
+#include "QsoList.h"
+
 #include <array>
 #include <string>
 #include <string_view>
-
-#include "QsoItem.h"
 
 class QsoListColumns {
 public:
@@ -24,6 +24,9 @@ public:
     // Ascending order of a column: record numbers numerically, every other column by its raw record
     // field compared as unsigned bytes.
     static bool less(const QsoItem& a, const QsoItem& b, int column);
+
+    // The field of the packed QSO list behind a column of 1..15.
+    static QsoList::Field listField(int column) { return static_cast<QsoList::Field>(column - 1); }
 
     // The raw record field behind a column (column 0 has none and gives "").
     static std::string_view field(const QsoRecord& record, int column);

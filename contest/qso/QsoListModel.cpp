@@ -35,12 +35,12 @@ int QsoListModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : QsoListColumns::kColumnCount;
 }
 
-const QsoItem* QsoListModel::itemAt(int row) const {
+std::optional<QsoItem> QsoListModel::itemAt(int row) const {
     if (row < 0 || static_cast<std::size_t>(row) >= rows_.size()) {
-        return nullptr;
+        return std::nullopt;
     }
     const std::size_t item = rows_.itemAt(static_cast<std::size_t>(row));
-    return item < doc_.qsoList.size() ? &doc_.qsoList[item] : nullptr;
+    return item < doc_.qsoList.size() ? std::optional(doc_.qsoList[item]) : std::nullopt;
 }
 
 QVariant QsoListModel::data(const QModelIndex& index, int role) const {
@@ -53,7 +53,7 @@ QVariant QsoListModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole) {
         return {};
     }
-    const QsoItem* item = itemAt(index.row());
+    const std::optional<QsoItem> item = itemAt(index.row());
     return item ? fromCp932(QsoListColumns::cellText(*item, index.column())) : QVariant();
 }
 

@@ -5,6 +5,7 @@
 #include "QsoListRows.h"
 
 #include <QAbstractTableModel>
+#include <optional>
 
 class QsoListModel : public QAbstractTableModel {
     Q_OBJECT
@@ -25,7 +26,7 @@ public:
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
     // The QSO a row shows, or null for a row outside the list.
-    const QsoItem* itemAt(int row) const;
+    std::optional<QsoItem> itemAt(int row) const;
 
 private:
     const CKorvaneDoc& doc_;

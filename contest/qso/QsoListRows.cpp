@@ -21,11 +21,22 @@ QsoListRows::Refill QsoListRows::refill(const CKorvaneDoc& doc) {
     return Refill::rebuilt;
 }
 
-void QsoListRows::sort(const std::vector<QsoItem>& items, int column) {
+void QsoListRows::sort(const QsoList& items, int column) {
     if (column < 0 || column >= QsoListColumns::kColumnCount) {
         return;
     }
-    std::stable_sort(rows_.begin(), rows_.end(), [&](std::size_t a, std::size_t b) {
-        return QsoListColumns::less(items[a], items[b], column);
-    });
+    if (column == 0) {
+        std::stable_sort(rows_.begin(), rows_.end(), [&](std::size_t a, std::size_t b) {
+            return items.recordNumber(a) < items.recordNumber(b);
+        });
+        return;
+    }
+    // Each key is read once: the packed list would otherwise unpack two items per comparison.
+    std::vector<std::string_view> keys(items.size());
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        keys[i] = items.field(i, QsoListColumns::listField(column));
+    }
+    // string_view compares its chars as unsigned bytes, as the column order asks.
+    std::stable_sort(rows_.begin(), rows_.end(),
+                     [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
 }

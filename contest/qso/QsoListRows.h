@@ -20,7 +20,7 @@ public:
     Refill refill(const CKorvaneDoc& doc);
 
     // Orders the rows ascending by a column of the list (stable, so equal rows keep their order).
-    void sort(const std::vector<QsoItem>& items, int column);
+    void sort(const QsoList& items, int column);
 
     std::size_t size() const { return rows_.size(); }
 

@@ -1,13 +1,15 @@
 // The retrieval loop over the log database and its filters.
 #include "QsoRetrieval.h"
 
-#include <cstdio>
-#include <cstring>
-
 #include "BandTable.h"
 #include "Cp932.h"
 #include "ExchangeComposer.h"
 #include "RepeatSet.h"
+
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <vector>
 
 namespace {
 
@@ -23,20 +25,44 @@ std::string timeKey(int hour, int minute) {
     return buffer;
 }
 
+constexpr int kUnknownBand = -1000; // not yet asked of the library
+
 bool maskHas(std::uint32_t mask, int index) {
     return index >= 0 && index < 32 && (mask >> index) & 1u;
 }
 
+// A record field as the NUL-terminated text the library's classifier takes, on the stack: a field
+// that fills its width has no terminator of its own.
+class FieldText {
+public:
+    explicit FieldText(std::string_view text) {
+        text = text.substr(0, sizeof buffer_ - 1);
+        std::memcpy(buffer_, text.data(), text.size());
+        buffer_[text.size()] = '\0';
+    }
+    const char* c_str() const { return buffer_; }
+
+private:
+    char buffer_[64];
+};
+
 // The band index of a text with blanks removed at both ends, as the library sees it.
 int trimmedBand(const QsoSource& database, std::string_view text) {
-    return database.bandIndex(std::string(cp932::trim(text)).c_str());
+    return database.bandIndex(FieldText(cp932::trim(text)).c_str());
 }
+
+// What the literal repeat scan compares of each kept QSO.
+struct KeptKey {
+    std::string call;
+    int band;
+};
 
 } // namespace
 
 QsoRetrieval::PeriodKeys QsoRetrieval::periodKeys(const ContestSettings& s) {
-    return {dateKey(s.startYear, s.startMonth, s.startDay), dateKey(s.endYear, s.endMonth, s.endDay),
-            timeKey(s.startHour, s.startMinute), timeKey(s.endHour, s.endMinute)};
+    return {dateKey(s.startYear, s.startMonth, s.startDay),
+            dateKey(s.endYear, s.endMonth, s.endDay), timeKey(s.startHour, s.startMinute),
+            timeKey(s.endHour, s.endMinute)};
 }
 
 int QsoRetrieval::modeIndex(std::string_view modeText) {
@@ -79,7 +105,11 @@ int QsoRetrieval::retrieve(CKorvaneDoc& doc, QsoSource& database, std::uint32_t 
     int sequence = 0;
 
     ExchangeComposer composer(s.rules, database, doc.results);
-    RepeatSet kept; // trimmed call and band of every QSO kept so far
+    RepeatSet kept;                   // trimmed call and band of every QSO kept so far
+    std::vector<KeptKey> keptInOrder; // the same, for the literal scan
+    // The band the library gives for each band's label, which a kept QSO's repeat key is based on.
+    std::array<int, BandTable::kBandCount> labelBands;
+    labelBands.fill(kUnknownBand);
 
     for (std::int32_t n = 1; database.read(n); ++n) {
         const QsoRecord& record = database.record();
@@ -93,7 +123,7 @@ int QsoRetrieval::retrieve(CKorvaneDoc& doc, QsoSource& database, std::uint32_t 
             date > keys.endDate || (date == keys.endDate && time > keys.endTime)) {
             continue;
         }
-        const std::string freq(QsoRecord::text(record.freq));
+        const std::string_view freq = QsoRecord::text(record.freq);
         if (s.selectBands == 1) {
             int band = trimmedBand(database, freq);
             if (!BandTable::isBand(band) || !maskHas(bandMask, band)) {
@@ -103,16 +133,15 @@ int QsoRetrieval::retrieve(CKorvaneDoc& doc, QsoSource& database, std::uint32_t 
         if (s.selectModes == 1 && !maskHas(modeMask, modeIndex(QsoRecord::text(record.mode)))) {
             continue;
         }
-        const int band = database.bandIndex(freq.c_str());
+        const int band = database.bandIndex(FieldText(freq).c_str());
         const std::string_view call = cp932::trim(QsoRecord::text(record.call));
         if (s.excludeSameBandDupes == 1) {
             bool repeat = false;
             if (repeatCheck == RepeatCheck::hashed) {
                 repeat = kept.contains(call, band);
             } else {
-                for (const QsoItem& item : doc.qsoList) {
-                    if (cp932::trim(QsoRecord::text(item.record.call)) == call &&
-                        trimmedBand(database, QsoRecord::text(item.record.freq)) == band) {
+                for (const KeptKey& k : keptInOrder) {
+                    if (k.call == call && k.band == band) {
                         repeat = true;
                         break;
                     }
@@ -127,9 +156,23 @@ int QsoRetrieval::retrieve(CKorvaneDoc& doc, QsoSource& database, std::uint32_t 
         if (BandTable::isBand(band)) {
             QsoRecord::setText(item.record.freq, BandTable::listLabel(band));
         }
-        if (s.excludeSameBandDupes == 1 && repeatCheck == RepeatCheck::hashed) {
-            // Keyed by the band the library gives for the stored label, as the scan compares it.
-            kept.insert(call, trimmedBand(database, QsoRecord::text(item.record.freq)));
+        if (s.excludeSameBandDupes == 1) {
+            // Keyed by the band the library gives for the stored label, not the raw frequency.
+            int keyBand;
+            if (BandTable::isBand(band)) {
+                int& labelBand = labelBands[static_cast<std::size_t>(band)];
+                if (labelBand == kUnknownBand) {
+                    labelBand = trimmedBand(database, QsoRecord::text(item.record.freq));
+                }
+                keyBand = labelBand;
+            } else {
+                keyBand = trimmedBand(database, QsoRecord::text(item.record.freq));
+            }
+            if (repeatCheck == RepeatCheck::hashed) {
+                kept.insert(call, keyBand);
+            } else {
+                keptInOrder.push_back({std::string(call), keyBand});
+            }
         }
         doc.qsoList.push_back(item);
         composer.composeRow(record, ++sequence);

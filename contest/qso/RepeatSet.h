@@ -11,22 +11,21 @@ public:
     // A call sign fits the record's 8-byte call field; a longer text is never a key.
     static constexpr std::size_t kMaxCall = 8;
 
-    // True when the pair was not there before (and is now).
+    // True when the pair was not there before (and is now). Band indexes 0..253 are told apart;
+    // any other value counts as one more band (no log library numbers its bands that far).
     bool insert(std::string_view call, int band);
     bool contains(std::string_view call, int band) const;
     std::size_t size() const { return size_; }
 
 private:
-    struct Slot {
-        std::uint64_t call = 0; // the call sign's bytes, zero-padded
-        std::int32_t band = 0;
-        bool used = false;
-    };
-
     static std::uint64_t pack(std::string_view call);
-    std::size_t find(std::uint64_t call, int band) const; // the pair's slot or the empty one to use
+    static std::uint8_t bandCode(int band); // 1..255; 0 marks an empty slot
+    // The pair's slot, or the empty one where it would go.
+    std::size_t find(std::uint64_t call, std::uint8_t band) const;
     void grow();
 
-    std::vector<Slot> slots_;
+    // Two arrays rather than one of padded slots: 9 bytes a slot instead of 16.
+    std::vector<std::uint64_t> calls_; // the call sign's bytes, zero-padded
+    std::vector<std::uint8_t> bands_;
     std::size_t size_ = 0;
 };

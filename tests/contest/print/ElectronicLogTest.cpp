@@ -286,7 +286,11 @@ TEST(ElectronicLog, LogLinesFollowBandOrderAndPairWithTheirQsos) {
                                         "2026-06-13 21:00 14 SSB JA1AAA 599 10M 599 13H - 1",
                                         "1999-01-01 21:00 14 RTTY JA1CCC 599 10M 599 13H - 1"}));
 
-    const auto qsos = ElectronicLogQsos::collect(doc);
+    std::vector<ElectronicLogQsos::Qso> qsos;
+    ElectronicLogQsos::forEach(doc, [&qsos](const ElectronicLogQsos::Qso& qso) {
+        qsos.push_back(qso);
+        return true;
+    });
     ASSERT_EQ(qsos.size(), 3u);
     EXPECT_EQ(qsos[2].item->recordNumber, 4);
 }

@@ -328,7 +328,6 @@ TEST_F(MainFrameTest, SheetsOpenFromTheSettingsMenu) {
 TEST(QsoListView, StaysResponsiveWithHalfAMillionRows) {
     CKorvaneDoc doc;
     const char* labels[] = {"Etc", " 144", "   1.9", "  14", "5600", "   7", " 430"};
-    doc.qsoList.reserve(500000);
     for (int i = 0; i < 500000; ++i) {
         doc.qsoList.push_back({i + 1, makeRecord({"JA" + std::to_string(i % 9973), "260613",
                                                   "2100J", labels[i % 7], "CW"})});

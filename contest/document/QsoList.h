@@ -1,0 +1,61 @@
+// The document's QSO list: retrieved QSOs in retrieval order, stored packed (the fields' texts
+// without their padding) and handed out as whole QsoItems.
+#pragma once
+
+#include "IndexIterator.h"
+#include "PackedTexts.h"
+#include "QsoItem.h"
+
+#include <cstddef>
+#include <string_view>
+
+class QsoList {
+public:
+    using const_iterator = IndexIterator<QsoList, QsoItem>;
+    using iterator = const_iterator;
+
+    // The record's fields in layout order, as field() numbers them.
+    enum Field {
+        kCall,
+        kPortable,
+        kQsoDate,
+        kQsoTime,
+        kHisRst,
+        kMyRst,
+        kFreq,
+        kMode,
+        kCode,
+        kGl,
+        kQsl,
+        kName,
+        kQth,
+        kRemarks1,
+        kRemarks2,
+        kFieldCount
+    };
+
+    void push_back(const QsoItem& item);
+    void clear() { texts_.clear(); }
+    std::size_t size() const { return texts_.size(); }
+    bool empty() const { return texts_.empty(); }
+
+    // The item at a position (< size()), rebuilt as the record it was stored from: each field's
+    // text up to its first NUL, zero-filled after.
+    QsoItem operator[](std::size_t index) const;
+    QsoItem front() const { return (*this)[0]; }
+    QsoItem back() const { return (*this)[size() - 1]; }
+
+    int recordNumber(std::size_t index) const;
+
+    // One field's text of the item at a position, without rebuilding the record; valid until the
+    // list is cleared.
+    std::string_view field(std::size_t index, Field which) const;
+
+    const_iterator begin() const { return {this, 0}; }
+    const_iterator end() const { return {this, size()}; }
+
+private:
+    static constexpr std::size_t kTextCount = kFieldCount + 1; // the record number comes first
+
+    PackedTexts texts_;
+};

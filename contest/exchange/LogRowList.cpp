@@ -1,0 +1,47 @@
+// Packing a LogRow's nine texts and back.
+#include "LogRowList.h"
+
+#include <array>
+#include <stdexcept>
+#include <string_view>
+
+namespace {
+
+constexpr std::size_t kTextCount = 9;
+
+// The row's texts in column order.
+template <class Row>
+auto columns(Row& row) {
+    return std::array{&row.monthDay, &row.hourMinute,   &row.station,
+                      &row.sent,     &row.received,     &row.multiplier,
+                      &row.points,   &row.operatorText, &row.remarks};
+}
+
+} // namespace
+
+void LogRowList::push_back(const LogRow& row) {
+    std::array<std::string_view, kTextCount> texts;
+    const auto from = columns(row);
+    for (std::size_t i = 0; i < kTextCount; ++i) {
+        texts[i] = *from[i];
+    }
+    texts_.add(texts);
+}
+
+LogRow LogRowList::operator[](std::size_t index) const {
+    std::array<std::string_view, kTextCount> texts;
+    texts_.get(index, texts);
+    LogRow row;
+    const auto to = columns(row);
+    for (std::size_t i = 0; i < kTextCount; ++i) {
+        to[i]->assign(texts[i]);
+    }
+    return row;
+}
+
+LogRow LogRowList::at(std::size_t index) const {
+    if (index >= size()) {
+        throw std::out_of_range("log row index");
+    }
+    return (*this)[index];
+}

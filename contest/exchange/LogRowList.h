@@ -1,0 +1,32 @@
+// The composed rows of one band in retrieval order, stored packed and handed out as LogRows.
+#pragma once
+
+#include "IndexIterator.h"
+#include "LogRow.h"
+#include "PackedTexts.h"
+
+#include <cstddef>
+
+class LogRowList {
+public:
+    using const_iterator = IndexIterator<LogRowList, LogRow>;
+    using iterator = const_iterator;
+
+    void push_back(const LogRow& row);
+    void clear() { texts_.clear(); }
+    std::size_t size() const { return texts_.size(); }
+    bool empty() const { return texts_.empty(); }
+
+    // A copy of the row at a position (< size()).
+    LogRow operator[](std::size_t index) const;
+    // The same, but a position past the end throws std::out_of_range.
+    LogRow at(std::size_t index) const;
+    LogRow front() const { return (*this)[0]; }
+    LogRow back() const { return (*this)[size() - 1]; }
+
+    const_iterator begin() const { return {this, 0}; }
+    const_iterator end() const { return {this, size()}; }
+
+private:
+    PackedTexts texts_;
+};
