@@ -136,43 +136,48 @@ int QsoRetrieval::retrieve(CKorvaneDoc& doc, QsoSource& database, std::uint32_t 
         const int band = database.bandIndex(FieldText(freq).c_str());
         const std::string_view call = cp932::trim(QsoRecord::text(record.call));
         if (s.excludeSameBandDupes == 1) {
-            bool repeat = false;
-            if (repeatCheck == RepeatCheck::hashed) {
-                repeat = kept.contains(call, band);
+            // A kept QSO's key is the band the library gives for the label the list stores in
+            // place of the frequency, looked up once per band.
+            int keyBand;
+            if (BandTable::isBand(band)) {
+                int& labelBand = labelBands[static_cast<std::size_t>(band)];
+                if (labelBand == kUnknownBand) {
+                    labelBand = trimmedBand(database, BandTable::listLabel(band));
+                }
+                keyBand = labelBand;
             } else {
+                keyBand = trimmedBand(database, freq);
+            }
+            if (repeatCheck == RepeatCheck::hashed) {
+                // When the key band is the QSO's own, one probe both checks and records it. Every
+                // call sign fits the set's keys, as the record's call field is no longer.
+                static_assert(sizeof(QsoRecord::call) <= RepeatSet::kMaxCall);
+                const bool repeat =
+                    keyBand == band ? !kept.insert(call, band) : kept.contains(call, band);
+                if (repeat) {
+                    continue;
+                }
+                if (keyBand != band) {
+                    kept.insert(call, keyBand);
+                }
+            } else {
+                bool repeat = false;
                 for (const KeptKey& k : keptInOrder) {
                     if (k.call == call && k.band == band) {
                         repeat = true;
                         break;
                     }
                 }
-            }
-            if (repeat) {
-                continue;
+                if (repeat) {
+                    continue;
+                }
+                keptInOrder.push_back({std::string(call), keyBand});
             }
         }
 
         QsoItem item{n, record};
         if (BandTable::isBand(band)) {
             QsoRecord::setText(item.record.freq, BandTable::listLabel(band));
-        }
-        if (s.excludeSameBandDupes == 1) {
-            // Keyed by the band the library gives for the stored label, not the raw frequency.
-            int keyBand;
-            if (BandTable::isBand(band)) {
-                int& labelBand = labelBands[static_cast<std::size_t>(band)];
-                if (labelBand == kUnknownBand) {
-                    labelBand = trimmedBand(database, QsoRecord::text(item.record.freq));
-                }
-                keyBand = labelBand;
-            } else {
-                keyBand = trimmedBand(database, QsoRecord::text(item.record.freq));
-            }
-            if (repeatCheck == RepeatCheck::hashed) {
-                kept.insert(call, keyBand);
-            } else {
-                keptInOrder.push_back({std::string(call), keyBand});
-            }
         }
         doc.qsoList.push_back(item);
         composer.composeRow(record, ++sequence);

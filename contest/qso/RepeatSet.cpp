@@ -11,32 +11,39 @@ std::uint64_t RepeatSet::pack(std::string_view call) {
 }
 
 std::uint8_t RepeatSet::bandCode(int band) {
-    return band >= 0 && band <= 253 ? static_cast<std::uint8_t>(band + 1) : 255;
+    return band >= 0 && band <= 254 ? static_cast<std::uint8_t>(band) : 255;
 }
 
-std::size_t RepeatSet::find(std::uint64_t call, std::uint8_t band) const {
+std::uint64_t RepeatSet::hash(std::uint64_t call, std::uint8_t band) {
     // splitmix64's finaliser spreads call signs that differ in one letter over the whole table.
     std::uint64_t h = call ^ (std::uint64_t{band} << 56);
     h = (h ^ (h >> 30)) * 0xBF58476D1CE4E5B9ULL;
     h = (h ^ (h >> 27)) * 0x94D049BB133111EBULL;
-    h ^= h >> 31;
-    const std::size_t mask = bands_.size() - 1;
+    return h ^ (h >> 31);
+}
+
+std::size_t RepeatSet::find(std::uint64_t call, std::uint8_t band, std::uint64_t h) const {
+    const std::uint8_t tag = tagOf(h);
+    const std::size_t mask = tags_.size() - 1;
     for (std::size_t i = static_cast<std::size_t>(h) & mask;; i = (i + 1) & mask) {
-        if (bands_[i] == 0 || (bands_[i] == band && calls_[i] == call)) {
+        if (tags_[i] == 0 || (tags_[i] == tag && calls_[i] == call && bands_[i] == band)) {
             return i;
         }
     }
 }
 
 void RepeatSet::grow() {
+    std::vector<std::uint8_t> oldTags = std::move(tags_);
     std::vector<std::uint64_t> oldCalls = std::move(calls_);
     std::vector<std::uint8_t> oldBands = std::move(bands_);
-    const std::size_t slots = oldBands.empty() ? 1024 : oldBands.size() * 2;
-    calls_.assign(slots, 0);
-    bands_.assign(slots, 0);
-    for (std::size_t i = 0; i < oldBands.size(); ++i) {
-        if (oldBands[i] != 0) {
-            const std::size_t slot = find(oldCalls[i], oldBands[i]);
+    const std::size_t slots = oldTags.empty() ? 1024 : oldTags.size() * 2;
+    tags_.assign(slots, 0);
+    calls_.resize(slots);
+    bands_.resize(slots);
+    for (std::size_t i = 0; i < oldTags.size(); ++i) {
+        if (oldTags[i] != 0) {
+            const std::size_t slot = find(oldCalls[i], oldBands[i], hash(oldCalls[i], oldBands[i]));
+            tags_[slot] = oldTags[i];
             calls_[slot] = oldCalls[i];
             bands_[slot] = oldBands[i];
         }
@@ -47,15 +54,17 @@ bool RepeatSet::insert(std::string_view call, int band) {
     if (call.size() > kMaxCall) {
         return false;
     }
-    if ((size_ + 1) * 8 > bands_.size() * 7) {
+    if ((size_ + 1) * 8 > tags_.size() * 7) {
         grow();
     }
     const std::uint64_t packed = pack(call);
     const std::uint8_t code = bandCode(band);
-    const std::size_t slot = find(packed, code);
-    if (bands_[slot] != 0) {
+    const std::uint64_t h = hash(packed, code);
+    const std::size_t slot = find(packed, code, h);
+    if (tags_[slot] != 0) {
         return false;
     }
+    tags_[slot] = tagOf(h);
     calls_[slot] = packed;
     bands_[slot] = code;
     ++size_;
@@ -63,6 +72,10 @@ bool RepeatSet::insert(std::string_view call, int band) {
 }
 
 bool RepeatSet::contains(std::string_view call, int band) const {
-    return call.size() <= kMaxCall && !bands_.empty() &&
-           bands_[find(pack(call), bandCode(band))] != 0;
+    if (call.size() > kMaxCall || tags_.empty()) {
+        return false;
+    }
+    const std::uint64_t packed = pack(call);
+    const std::uint8_t code = bandCode(band);
+    return tags_[find(packed, code, hash(packed, code))] != 0;
 }

@@ -11,7 +11,7 @@ public:
     // A call sign fits the record's 8-byte call field; a longer text is never a key.
     static constexpr std::size_t kMaxCall = 8;
 
-    // True when the pair was not there before (and is now). Band indexes 0..253 are told apart;
+    // True when the pair was not there before (and is now). Band indexes 0..254 are told apart;
     // any other value counts as one more band (no log library numbers its bands that far).
     bool insert(std::string_view call, int band);
     bool contains(std::string_view call, int band) const;
@@ -19,12 +19,18 @@ public:
 
 private:
     static std::uint64_t pack(std::string_view call);
-    static std::uint8_t bandCode(int band); // 1..255; 0 marks an empty slot
+    static std::uint8_t bandCode(int band);
+    static std::uint64_t hash(std::uint64_t call, std::uint8_t band);
+    static std::uint8_t tagOf(std::uint64_t hash) {
+        return static_cast<std::uint8_t>(hash >> 57 | 0x80);
+    }
     // The pair's slot, or the empty one where it would go.
-    std::size_t find(std::uint64_t call, std::uint8_t band) const;
+    std::size_t find(std::uint64_t call, std::uint8_t band, std::uint64_t hash) const;
     void grow();
 
-    // Two arrays rather than one of padded slots: 9 bytes a slot instead of 16.
+    // Probing reads the one-byte tags, a table small enough to stay in cache; the keys are read
+    // only where a tag matches, so a new pair usually costs no access to them at all.
+    std::vector<std::uint8_t> tags_;   // 0 for an empty slot, else 0x80 and 7 bits of the hash
     std::vector<std::uint64_t> calls_; // the call sign's bytes, zero-padded
     std::vector<std::uint8_t> bands_;
     std::size_t size_ = 0;
