@@ -30,8 +30,13 @@ struct QsoRecord {
     // A field's text: up to its first NUL, or the whole width when it has none.
     template <std::size_t N>
     static std::string_view text(const char (&field)[N]) {
-        const void* nul = std::memchr(field, '\0', N);
-        return {field, nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - field) : N};
+        // A plain loop: fields are short and mostly empty, and a library call per field costs more
+        // than the scan.
+        std::size_t length = 0;
+        while (length < N && field[length] != '\0') {
+            ++length;
+        }
+        return {field, length};
     }
 
     // Stores a text cut to the field's width without splitting a double-byte character; the rest of
