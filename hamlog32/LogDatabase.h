@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -67,7 +68,8 @@ private:
     LogWindow stream_;                  // always just after the last record framed
     std::unique_ptr<LogWindow> lookup_; // for records read again, made on first use
     std::size_t windowBytes_;
-    std::vector<std::uint64_t> offsets_; // where each numbered record's frame starts
+    // Where each numbered record's frame starts; a deque grows without copying what it holds.
+    std::deque<std::uint64_t> offsets_;
     QsoRecord first_{};                  // record 1 when probe() read it
     bool firstKept_ = false;
     bool recognised_ = false;
