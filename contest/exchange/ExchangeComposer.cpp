@@ -2,12 +2,12 @@
 #include "ExchangeComposer.h"
 
 #include "Cp932.h"
+#include "FieldText.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <utility>
 
 namespace {
@@ -21,22 +21,6 @@ std::string_view slice(std::string_view text, std::size_t pos,
                        std::size_t count = std::string_view::npos) {
     return pos >= text.size() ? std::string_view() : text.substr(pos, count);
 }
-
-// The classifier takes NUL-terminated texts, while a record field that fills its width has no
-// terminator; a copy stops the library from reading into the next field. Fields are short, so the
-// copy lives on the stack.
-class Terminated {
-public:
-    explicit Terminated(std::string_view fieldText) {
-        fieldText = fieldText.substr(0, sizeof buffer_ - 1);
-        std::memcpy(buffer_, fieldText.data(), fieldText.size());
-        buffer_[fieldText.size()] = '\0';
-    }
-    const char* c_str() const { return buffer_; }
-
-private:
-    char buffer_[64];
-};
 
 // Appends bytes fromColumn..toColumn of text; see cutColumns.
 void appendColumns(std::string& out, std::string_view text, int fromColumn, int toColumn) {
@@ -154,11 +138,11 @@ std::string_view ExchangeComposer::fieldView(const QsoRecord& record, int qsoFie
     case kAddressCode:
         return code;
     case kCityNumber: {
-        const int kind = classifier_.addressKind(Terminated(code).c_str());
+        const int kind = classifier_.addressKind(FieldText(code).c_str());
         return (kind == 4 || kind == 6) ? slice(code, 0, 4) : std::string_view();
     }
     case kCountyNumber: {
-        const int kind = classifier_.addressKind(Terminated(code).c_str());
+        const int kind = classifier_.addressKind(FieldText(code).c_str());
         return (kind == 5 || kind == 7) ? slice(code, 0, 5) : std::string_view();
     }
     case kPrefectureNumber:
@@ -251,7 +235,7 @@ void ExchangeComposer::composeMultiplier(std::string& out, const QsoRecord& reco
 }
 
 int ExchangeComposer::composeRow(const QsoRecord& record, int serial) {
-    const int band = classifier_.bandIndex(Terminated(QsoRecord::text(record.freq)).c_str());
+    const int band = classifier_.bandIndex(FieldText(QsoRecord::text(record.freq)).c_str());
 
     // One row reused for every QSO: its texts keep their buffers from row to row.
     LogRow& row = row_;

@@ -4,11 +4,11 @@
 #include "BandTable.h"
 #include "Cp932.h"
 #include "ExchangeComposer.h"
+#include "FieldText.h"
 #include "RepeatSet.h"
 
 #include <array>
 #include <cstdio>
-#include <cstring>
 #include <vector>
 
 namespace {
@@ -30,21 +30,6 @@ constexpr int kUnknownBand = -1000; // not yet asked of the library
 bool maskHas(std::uint32_t mask, int index) {
     return index >= 0 && index < 32 && (mask >> index) & 1u;
 }
-
-// A record field as the NUL-terminated text the library's classifier takes, on the stack: a field
-// that fills its width has no terminator of its own.
-class FieldText {
-public:
-    explicit FieldText(std::string_view text) {
-        text = text.substr(0, sizeof buffer_ - 1);
-        std::memcpy(buffer_, text.data(), text.size());
-        buffer_[text.size()] = '\0';
-    }
-    const char* c_str() const { return buffer_; }
-
-private:
-    char buffer_[64];
-};
 
 // The band index of a text with blanks removed at both ends, as the library sees it.
 int trimmedBand(const QsoSource& database, std::string_view text) {
