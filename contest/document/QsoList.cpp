@@ -1,6 +1,8 @@
 // Packing a QsoItem into texts and back.
 #include "QsoList.h"
 
+#include "Cp932.h"
+
 #include <array>
 #include <cstring>
 
@@ -29,10 +31,16 @@ void forEachField(Record& r, Visit visit) {
 } // namespace
 
 void QsoList::push_back(const QsoItem& item) {
+    push_back(item.recordNumber, item.record, QsoRecord::text(item.record.freq));
+}
+
+void QsoList::push_back(int recordNumber, const QsoRecord& record, std::string_view freq) {
     std::array<std::string_view, kTextCount> texts;
-    texts[0] = {reinterpret_cast<const char*>(&item.recordNumber), sizeof item.recordNumber};
+    texts[0] = {reinterpret_cast<const char*>(&recordNumber), sizeof recordNumber};
     std::size_t i = 1;
-    forEachField(item.record, [&](const auto& field) { texts[i++] = QsoRecord::text(field); });
+    forEachField(record, [&](const auto& field) { texts[i++] = QsoRecord::text(field); });
+    // As the record's own field would hold it: cut to the width on a character boundary.
+    texts[1 + kFreq] = freq.substr(0, cp932::boundaryAtOrBefore(freq, sizeof record.freq));
     texts_.add(texts);
 }
 

@@ -35,6 +35,8 @@ public:
     };
 
     void push_back(const QsoItem& item);
+    // The same as pushing an item with the record, its freq field replaced by the given text.
+    void push_back(int recordNumber, const QsoRecord& record, std::string_view freq);
     void clear() { texts_.clear(); }
     std::size_t size() const { return texts_.size(); }
     bool empty() const { return texts_.empty(); }

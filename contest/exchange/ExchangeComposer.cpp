@@ -204,9 +204,11 @@ void ExchangeComposer::appendRule(std::string& out, const QsoRecord& record,
                                   RstSource whichRst, bool withSerialWidths) const {
     for (int i = 0; i < static_cast<int>(parts.size()); ++i) {
         const ExchangeComponent& c = parts[i];
-        appendComponent(out, record, threePartKind(i, c.choice), c.fixedText, c.qsoField,
-                        c.fromColumn, c.toColumn, serial, whichRst,
-                        withSerialWidths ? c.digits : 0);
+        const ComponentKind kind = threePartKind(i, c.choice);
+        if (kind != ComponentKind::None) { // most rules leave parts unused
+            appendComponent(out, record, kind, c.fixedText, c.qsoField, c.fromColumn, c.toColumn,
+                            serial, whichRst, withSerialWidths ? c.digits : 0);
+        }
     }
 }
 
@@ -235,8 +237,11 @@ void ExchangeComposer::composeMultiplier(std::string& out, const QsoRecord& reco
 }
 
 int ExchangeComposer::composeRow(const QsoRecord& record, int serial) {
-    const int band = classifier_.bandIndex(FieldText(QsoRecord::text(record.freq)).c_str());
+    return composeRow(record, serial,
+                      classifier_.bandIndex(FieldText(QsoRecord::text(record.freq)).c_str()));
+}
 
+int ExchangeComposer::composeRow(const QsoRecord& record, int serial, int band) {
     // One row reused for every QSO: its texts keep their buffers from row to row.
     LogRow& row = row_;
     const std::string_view date = QsoRecord::text(record.qsoDate);

@@ -30,6 +30,8 @@ public:
     // that is outside 0..15 there is no list to hold the row: it is filed nowhere (only counted as
     // unfiled) and no tally changes.
     int composeRow(const QsoRecord& record, int serial);
+    // The same, for a caller that has already asked the classifier for the band of record.freq.
+    int composeRow(const QsoRecord& record, int serial, int band);
 
     // The text of one rule component. Serial is printed zero-padded to at least `digits` digits
     // when digits > 0. A kind or field out of range yields an empty text.

@@ -160,12 +160,9 @@ int QsoRetrieval::retrieve(CKorvaneDoc& doc, QsoSource& database, std::uint32_t 
             }
         }
 
-        QsoItem item{n, record};
-        if (BandTable::isBand(band)) {
-            QsoRecord::setText(item.record.freq, BandTable::listLabel(band));
-        }
-        doc.qsoList.push_back(item);
-        composer.composeRow(record, ++sequence);
+        doc.qsoList.push_back(n, record,
+                              BandTable::isBand(band) ? BandTable::listLabel(band) : freq);
+        composer.composeRow(record, ++sequence, band);
     }
     database.close();
     return 0;
