@@ -1,18 +1,27 @@
 // Packing and unpacking entries: a length byte (or 0xFF and four bytes) before each text.
 #include "PackedTexts.h"
 
+#include "ByteCopy.h"
+
+#include <algorithm>
 #include <cstring>
 #include <stdexcept>
 
-PackedTexts::PackedTexts(const PackedTexts& other) : locators_(other.locators_) {
+PackedTexts::PackedTexts(const PackedTexts& other) : size_(other.size_) {
     blocks_.reserve(other.blocks_.size());
     for (const Block& block : other.blocks_) {
         // A copied block is full: the next entry starts a new one.
-        Block copy{std::make_unique_for_overwrite<char[]>(block.used), block.used, block.used};
+        addBlock(block.used);
+        blocks_.back().used = block.used;
         if (block.used != 0) {
-            std::memcpy(copy.bytes.get(), block.bytes.get(), block.used);
+            std::memcpy(blocks_.back().bytes, block.bytes, block.used);
         }
-        blocks_.push_back(std::move(copy));
+    }
+    for (std::size_t first = 0; first < size_; first += kLocatorsPerPage) {
+        auto* copy = reinterpret_cast<std::uint32_t*>(arena_.allocate(kBlockBytes));
+        const std::size_t count = std::min(kLocatorsPerPage, size_ - first);
+        std::memcpy(copy, other.locatorPages_[first / kLocatorsPerPage], count * sizeof *copy);
+        locatorPages_.push_back(copy);
     }
 }
 
@@ -26,44 +35,55 @@ PackedTexts& PackedTexts::operator=(const PackedTexts& other) {
 std::size_t PackedTexts::add(std::span<const std::string_view> texts) {
     std::size_t bytes = 0;
     for (std::string_view text : texts) {
-        bytes += (text.size() < kLongText ? 1 : 5) + text.size();
+        bytes += textBytes(text.size());
     }
-    if (blocks_.empty() || blocks_.back().capacity - blocks_.back().used < bytes) {
+    char* out = beginEntry(bytes);
+    for (std::string_view text : texts) {
+        out = putText(out, text);
+    }
+    return commitEntry(bytes);
+}
+
+char* PackedTexts::beginEntry(std::size_t maxBytes) {
+    // An entry must also start within the first 64 KB of its block, where a locator can point.
+    if (blocks_.empty() || blocks_.back().capacity - blocks_.back().used < maxBytes ||
+        blocks_.back().used > 0xFFFF) {
         // A locator holds a 16-bit block index, so the list ends at 65,536 blocks (4 GB of text).
         if (blocks_.size() == kMaxBlocks) {
             throw std::length_error("packed text list full");
         }
-        const std::size_t capacity = bytes > kBlockBytes ? bytes : kBlockBytes;
-        blocks_.push_back({std::make_unique_for_overwrite<char[]>(capacity), 0, capacity});
+        addBlock(maxBytes > kBlockBytes ? maxBytes : kBlockBytes);
     }
+    return blocks_.back().bytes + blocks_.back().used;
+}
+
+std::size_t PackedTexts::commitEntry(std::size_t bytes) {
     Block& block = blocks_.back();
-    const std::size_t offset = block.used;
-    char* out = block.bytes.get() + offset;
-    for (std::string_view text : texts) {
-        if (text.size() < kLongText) {
-            *out++ = static_cast<char>(text.size());
-        } else {
-            const auto length = static_cast<std::uint32_t>(text.size());
-            *out++ = static_cast<char>(kLongText);
-            std::memcpy(out, &length, sizeof length);
-            out += sizeof length;
-        }
-        if (!text.empty()) {
-            std::memcpy(out, text.data(), text.size());
-            out += text.size();
-        }
+    if (size_ % kLocatorsPerPage == 0) {
+        locatorPages_.push_back(reinterpret_cast<std::uint32_t*>(arena_.allocate(kBlockBytes)));
     }
+    locator(size_) = static_cast<std::uint32_t>((blocks_.size() - 1) << 16 | block.used);
     block.used += bytes;
-    // Only an entry in a block of its own can start beyond 64 KB, and that one starts at 0.
-    locators_.push_back(static_cast<std::uint32_t>((blocks_.size() - 1) << 16 | offset));
-    return locators_.size() - 1;
+    return size_++;
+}
+
+char* PackedTexts::putText(char* out, std::string_view text) {
+    if (text.size() < kLongText) {
+        *out++ = static_cast<char>(text.size());
+    } else {
+        const auto length = static_cast<std::uint32_t>(text.size());
+        *out++ = static_cast<char>(kLongText);
+        std::memcpy(out, &length, sizeof length);
+        out += sizeof length;
+    }
+    return copyBytes(out, text);
 }
 
 void PackedTexts::get(std::size_t entry, std::span<std::string_view> texts) const {
-    const std::uint32_t locator = locators_[entry];
-    const Block& block = blocks_[locator >> 16];
-    const char* p = block.bytes.get() + (locator & 0xFFFF);
-    const char* end = block.bytes.get() + block.used;
+    const std::uint32_t at = locator(entry);
+    const Block& block = blocks_[at >> 16];
+    const char* p = block.bytes + (at & 0xFFFF);
+    const char* end = block.bytes + block.used;
     for (std::string_view& text : texts) {
         if (p >= end) {
             text = {};
@@ -83,5 +103,11 @@ void PackedTexts::get(std::size_t entry, std::span<std::string_view> texts) cons
 
 void PackedTexts::clear() {
     blocks_.clear();
-    locators_.clear();
+    locatorPages_.clear();
+    size_ = 0;
+    arena_.clear();
+}
+
+void PackedTexts::addBlock(std::size_t capacity) {
+    blocks_.push_back({arena_.allocate(capacity), 0, capacity});
 }

@@ -2,10 +2,10 @@
 // without copying what it holds and takes a fraction of the memory of separate strings.
 #pragma once
 
+#include "BlockArena.h"
+
 #include <cstddef>
 #include <cstdint>
-#include <deque>
-#include <memory>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -22,12 +22,23 @@ public:
     // Stores the texts as one entry and returns its index (entries count from 0).
     std::size_t add(std::span<const std::string_view> texts);
 
+    // The same in two steps, for a caller that writes the entry itself: room for an entry of at
+    // most maxBytes, where the caller writes each text as putText() does; then the entry's size.
+    char* beginEntry(std::size_t maxBytes);
+    std::size_t commitEntry(std::size_t bytes);
+    // Writes one text of an entry at out (a length byte, or 0xFF and four bytes, then the bytes)
+    // and returns the end; at most textBytes(text.size()) bytes.
+    static char* putText(char* out, std::string_view text);
+    static constexpr std::size_t textBytes(std::size_t length) {
+        return (length < kLongText ? 1 : 5) + length;
+    }
+
     // Fills texts with an entry's texts; ask for as many as the entry was added with. The views
     // stay valid until clear().
     void get(std::size_t entry, std::span<std::string_view> texts) const;
 
-    std::size_t size() const { return locators_.size(); }
-    bool empty() const { return locators_.empty(); }
+    std::size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
     void clear();
 
 private:
@@ -35,14 +46,23 @@ private:
     static constexpr std::size_t kMaxBlocks = std::size_t(1) << 16;
     static constexpr unsigned char kLongText = 0xFF; // a length byte that a 4-byte length follows
 
+    static constexpr std::size_t kLocatorsPerPage = kBlockBytes / sizeof(std::uint32_t);
+
     // Filled up to its capacity, never moved; an entry larger than a block gets a block of its own.
     struct Block {
-        std::unique_ptr<char[]> bytes;
+        char* bytes = nullptr;
         std::size_t used = 0;
         std::size_t capacity = 0;
     };
 
+    void addBlock(std::size_t capacity);
+    std::uint32_t& locator(std::size_t entry) const {
+        return locatorPages_[entry / kLocatorsPerPage][entry % kLocatorsPerPage];
+    }
+
+    BlockArena arena_; // owns the blocks and the locator pages
     std::vector<Block> blocks_;
     // Where each entry starts: block index in the high 16 bits, offset in the low 16.
-    std::deque<std::uint32_t> locators_;
+    std::vector<std::uint32_t*> locatorPages_;
+    std::size_t size_ = 0;
 };

@@ -1,6 +1,7 @@
 // Packing a QsoItem into texts and back.
 #include "QsoList.h"
 
+#include "ByteCopy.h"
 #include "Cp932.h"
 
 #include <array>
@@ -35,13 +36,40 @@ void QsoList::push_back(const QsoItem& item) {
 }
 
 void QsoList::push_back(int recordNumber, const QsoRecord& record, std::string_view freq) {
-    std::array<std::string_view, kTextCount> texts;
-    texts[0] = {reinterpret_cast<const char*>(&recordNumber), sizeof recordNumber};
-    std::size_t i = 1;
-    forEachField(record, [&](const auto& field) { texts[i++] = QsoRecord::text(field); });
+    // Each field is copied at its full width, a fixed-size copy the compiler inlines, and the write
+    // position then moves on by its text's length only: the bytes beyond are overwritten by the
+    // next text or lie past the entry's end.
+    constexpr std::size_t kMostBytes = 1 + sizeof recordNumber + kFieldCount + sizeof(QsoRecord);
+    char* const start = texts_.beginEntry(kMostBytes);
+    char* out = start;
+    *out++ = sizeof recordNumber;
+    std::memcpy(out, &recordNumber, sizeof recordNumber);
+    out += sizeof recordNumber;
+    const auto put = [&out](const auto& field) {
+        const std::string_view text = QsoRecord::text(field);
+        *out = static_cast<char>(text.size()); // a field is far shorter than a long text
+        std::memcpy(out + 1, field, sizeof field);
+        out += 1 + text.size();
+    };
+    put(record.call);
+    put(record.portable);
+    put(record.qsoDate);
+    put(record.qsoTime);
+    put(record.hisRst);
+    put(record.myRst);
     // As the record's own field would hold it: cut to the width on a character boundary.
-    texts[1 + kFreq] = freq.substr(0, cp932::boundaryAtOrBefore(freq, sizeof record.freq));
-    texts_.add(texts);
+    const std::size_t freqLength = cp932::boundaryAtOrBefore(freq, sizeof record.freq);
+    *out = static_cast<char>(freqLength);
+    out = copyBytes(out + 1, freq.substr(0, freqLength));
+    put(record.mode);
+    put(record.code);
+    put(record.gl);
+    put(record.qsl);
+    put(record.name);
+    put(record.qth);
+    put(record.remarks1);
+    put(record.remarks2);
+    texts_.commitEntry(static_cast<std::size_t>(out - start));
 }
 
 QsoItem QsoList::operator[](std::size_t index) const {
