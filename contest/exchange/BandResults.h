@@ -34,6 +34,8 @@ public:
     // Appends the row to the band's list. A value outside 0..15 files it nowhere but counts it as
     // unfiled, so the summary can tell that its totals miss a QSO.
     void appendRow(int band, const LogRow& row);
+    // The same for a row already in the row list's packed form (LogRowList::pushPacked).
+    void appendPackedRow(int band, std::string_view packedRow);
     std::size_t unfiledCount() const { return unfiled_; }
 
 private:

@@ -1,6 +1,8 @@
 // Column composition: component values, the row of one QSO and the per-band multiplier tally.
 #include "ExchangeComposer.h"
 
+#include "BandTable.h"
+#include "ByteCopy.h"
 #include "Cp932.h"
 #include "FieldText.h"
 
@@ -8,6 +10,7 @@
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -22,16 +25,41 @@ std::string_view slice(std::string_view text, std::size_t pos,
     return pos >= text.size() ? std::string_view() : text.substr(pos, count);
 }
 
-// Appends bytes fromColumn..toColumn of text; see cutColumns.
-void appendColumns(std::string& out, std::string_view text, int fromColumn, int toColumn) {
+// Writes bytes fromColumn..toColumn of text at out; see cutColumns.
+char* writeColumns(char* out, std::string_view text, int fromColumn, int toColumn) {
     if (fromColumn == 0 || toColumn < fromColumn) {
-        out.append(text);
-        return;
+        return copyBytes(out, text);
     }
     // 64-bit, as from and to come from a contest file and their difference may not fit an int.
     const std::int64_t count = std::int64_t{toColumn} - fromColumn + 1;
     const std::size_t start = fromColumn < 1 ? 0 : static_cast<std::size_t>(fromColumn - 1);
-    out.append(slice(text, start, static_cast<std::size_t>(count)));
+    return copyBytes(out, slice(text, start, static_cast<std::size_t>(count)));
+}
+
+// No QSO data field is wider than the remarks; cuts only shorten a field's text.
+constexpr std::size_t kWidestField = sizeof(QsoRecord::remarks1);
+// Sign and digits of any int.
+constexpr std::size_t kIntBytes = 11;
+
+// A column of a packed row at out: its text, written by write(at) from at, behind the length
+// prefix of the entry format. Columns that may reach 255 bytes take the long prefix.
+template <class Write>
+char* writeColumn(char* out, std::size_t bound, Write write) {
+    if (bound < 255) {
+        char* end = write(out + 1);
+        *out = static_cast<char>(end - out - 1);
+        return end;
+    }
+    char* end = write(out + 5);
+    const auto length = static_cast<std::uint32_t>(end - out - 5);
+    out[0] = static_cast<char>(0xFF);
+    std::memcpy(out + 1, &length, sizeof length);
+    return end;
+}
+
+// The bytes a column's prefix and text may take, for a text of at most bound bytes.
+constexpr std::size_t columnBytes(std::size_t bound) {
+    return (bound < 255 ? 1 : 5) + bound;
 }
 
 enum QsoField {
@@ -57,38 +85,20 @@ ExchangeComposer::ExchangeComposer(const ExchangeRules& rules, const LogClassifi
                                    BandResults& results)
     : rules_(rules), classifier_(classifier), results_(results) {}
 
-ComponentKind ExchangeComposer::threePartKind(int component, int choice) {
-    if (component == 0) {
-        return (choice == 0 || choice == 1) ? static_cast<ComponentKind>(2 * choice + 1)
-                                            : ComponentKind::None;
-    }
-    return (choice >= 0 && choice <= 3) ? static_cast<ComponentKind>(choice) : ComponentKind::None;
-}
-
-ComponentKind ExchangeComposer::singleKind(int choice) {
-    switch (choice) {
-    case 1:
-        return ComponentKind::Fixed;
-    case 2:
-        return ComponentKind::QsoData;
-    default:
-        return ComponentKind::None;
-    }
-}
-
 std::string ExchangeComposer::cutColumns(std::string_view text, int fromColumn, int toColumn) {
-    std::string out;
-    appendColumns(out, text, fromColumn, toColumn);
+    std::string out(text.size(), '\0');
+    out.resize(static_cast<std::size_t>(writeColumns(out.data(), text, fromColumn, toColumn) -
+                                        out.data()));
     return out;
 }
 
 std::string ExchangeComposer::formatSerial(int serial, int digits) {
-    std::string out;
-    appendSerial(out, serial, digits);
+    std::string out(componentBound(ComponentKind::Serial, 0, digits), '\0');
+    out.resize(static_cast<std::size_t>(writeSerial(out.data(), serial, digits) - out.data()));
     return out;
 }
 
-void ExchangeComposer::appendSerial(std::string& out, int serial, int digits) {
+char* ExchangeComposer::writeSerial(char* out, int serial, int digits) {
     const int width = std::min(digits, kMaxSerialWidth);
     if (serial >= 0 && width <= 16) {
         // The common case without printf: digits, then zeros in front up to the width.
@@ -96,18 +106,40 @@ void ExchangeComposer::appendSerial(std::string& out, int serial, int digits) {
         const auto end = std::to_chars(buffer, buffer + sizeof buffer, serial).ptr;
         const auto length = static_cast<int>(end - buffer);
         if (width > length) {
-            out.append(static_cast<std::size_t>(width - length), '0');
+            std::memset(out, '0', static_cast<std::size_t>(width - length));
+            out += width - length;
         }
-        out.append(buffer, end);
-        return;
+        return copyBytes(out, std::string_view(buffer, static_cast<std::size_t>(length)));
     }
     char buffer[kMaxSerialWidth + 16];
-    if (width > 0) {
-        std::snprintf(buffer, sizeof buffer, "%0*d", width, serial);
-    } else {
-        std::snprintf(buffer, sizeof buffer, "%d", serial);
+    const int length = width > 0 ? std::snprintf(buffer, sizeof buffer, "%0*d", width, serial)
+                                 : std::snprintf(buffer, sizeof buffer, "%d", serial);
+    return copyBytes(out, std::string_view(buffer, static_cast<std::size_t>(length)));
+}
+
+std::size_t ExchangeComposer::componentBound(ComponentKind kind, std::size_t fixedBytes,
+                                             int digits) {
+    switch (kind) {
+    case ComponentKind::Fixed:
+        return fixedBytes;
+    case ComponentKind::Serial:
+        return static_cast<std::size_t>(std::clamp(digits, 0, kMaxSerialWidth)) + kIntBytes;
+    case ComponentKind::QsoData:
+        return kWidestField;
+    default:
+        return 0;
     }
-    out.append(buffer);
+}
+
+std::size_t ExchangeComposer::ruleBound(const ExchangeRules::ThreeParts& parts,
+                                        bool withSerialWidths) {
+    std::size_t bound = 0;
+    for (int i = 0; i < static_cast<int>(parts.size()); ++i) {
+        const ExchangeComponent& c = parts[i];
+        bound += componentBound(threePartKind(i, c.choice), c.fixedText.size(),
+                                withSerialWidths ? c.digits : 0);
+    }
+    return bound;
 }
 
 bool ExchangeComposer::multipliersFromSameField(const ExchangeRules& rules) {
@@ -176,64 +208,72 @@ void ExchangeComposer::appendComponent(std::string& out, const QsoRecord& record
                                        ComponentKind kind, std::string_view fixedText, int qsoField,
                                        int fromColumn, int toColumn, int serial, RstSource whichRst,
                                        int digits) const {
+    const std::size_t size = out.size();
+    out.resize(size + componentBound(kind, fixedText.size(), digits));
+    char* end = writeComponent(out.data() + size, record, kind, fixedText, qsoField, fromColumn,
+                               toColumn, serial, whichRst, digits);
+    out.resize(static_cast<std::size_t>(end - out.data()));
+}
+
+char* ExchangeComposer::writeComponent(char* out, const QsoRecord& record, ComponentKind kind,
+                                       std::string_view fixedText, int qsoField, int fromColumn,
+                                       int toColumn, int serial, RstSource whichRst,
+                                       int digits) const {
     switch (kind) {
     case ComponentKind::Fixed:
-        out.append(fixedText);
-        break;
+        return copyBytes(out, fixedText);
     case ComponentKind::Serial:
-        appendSerial(out, serial, digits);
-        break;
+        return writeSerial(out, serial, digits);
     case ComponentKind::QsoData:
-        appendColumns(out, fieldView(record, qsoField, whichRst), fromColumn, toColumn);
-        break;
+        return writeColumns(out, fieldView(record, qsoField, whichRst), fromColumn, toColumn);
     default:
-        break;
+        return out;
     }
 }
 
 std::string ExchangeComposer::composeRule(const QsoRecord& record,
                                           const ExchangeRules::ThreeParts& parts, int serial,
                                           RstSource whichRst, bool withSerialWidths) const {
-    std::string text;
-    appendRule(text, record, parts, serial, whichRst, withSerialWidths);
+    std::string text(ruleBound(parts, withSerialWidths), '\0');
+    char* end = writeRule(text.data(), record, parts, serial, whichRst, withSerialWidths);
+    text.resize(static_cast<std::size_t>(end - text.data()));
     return text;
 }
 
-void ExchangeComposer::appendRule(std::string& out, const QsoRecord& record,
+char* ExchangeComposer::writeRule(char* out, const QsoRecord& record,
                                   const ExchangeRules::ThreeParts& parts, int serial,
                                   RstSource whichRst, bool withSerialWidths) const {
     for (int i = 0; i < static_cast<int>(parts.size()); ++i) {
         const ExchangeComponent& c = parts[i];
         const ComponentKind kind = threePartKind(i, c.choice);
         if (kind != ComponentKind::None) { // most rules leave parts unused
-            appendComponent(out, record, kind, c.fixedText, c.qsoField, c.fromColumn, c.toColumn,
-                            serial, whichRst, withSerialWidths ? c.digits : 0);
+            out = writeComponent(out, record, kind, c.fixedText, c.qsoField, c.fromColumn,
+                                 c.toColumn, serial, whichRst, withSerialWidths ? c.digits : 0);
         }
     }
+    return out;
 }
 
-void ExchangeComposer::composeMultiplier(std::string& out, const QsoRecord& record, int band) {
+char* ExchangeComposer::writeMultiplier(char* out, const QsoRecord& record, int band) {
     const ExchangeComponent& log = rules_.logMulti;
-    appendComponent(out, record, singleKind(log.choice), log.fixedText, log.qsoField,
-                    log.fromColumn, log.toColumn, 0, RstSource::Sent, 0);
-    out.resize(cp932::trimRight(out).size());
+    char* end = writeComponent(out, record, singleKind(log.choice), log.fixedText, log.qsoField,
+                               log.fromColumn, log.toColumn, 0, RstSource::Sent, 0);
+    const std::string_view value =
+        cp932::trimRight(std::string_view(out, static_cast<std::size_t>(end - out)));
 
     if (multipliersFromSameField(rules_)) {
         // Only the QSO that brings a value first on its band shows it.
-        const bool isNew = !out.empty() && results_.addMultiplier(band, out);
-        if (!isNew) {
-            out.clear();
-        }
-        return;
+        const bool isNew = !value.empty() && results_.addMultiplier(band, value);
+        return isNew ? out + value.size() : out;
     }
     if (rules_.summaryMulti.choice == 2) {
         const ExchangeComponent& summary = rules_.summaryMulti;
-        std::string& value = scratch_;
-        value.clear();
-        appendComponent(value, record, ComponentKind::QsoData, {}, summary.qsoField,
+        scratch_.clear();
+        appendComponent(scratch_, record, ComponentKind::QsoData, {}, summary.qsoField,
                         summary.fromColumn, summary.toColumn, 0, RstSource::Sent, 0);
-        results_.addMultiplier(band, value);
+        results_.addMultiplier(band, scratch_);
     }
+    return out + value.size();
 }
 
 int ExchangeComposer::composeRow(const QsoRecord& record, int serial) {
@@ -241,42 +281,79 @@ int ExchangeComposer::composeRow(const QsoRecord& record, int serial) {
                       classifier_.bandIndex(FieldText(QsoRecord::text(record.freq)).c_str()));
 }
 
+ExchangeComposer::RowBounds ExchangeComposer::rowBounds() const {
+    const ExchangeComponent& multi = rules_.logMulti;
+    return {sizeof(QsoRecord::qsoDate) + 1,
+            5,
+            sizeof(QsoRecord::call) + 1 + sizeof(QsoRecord::portable),
+            ruleBound(rules_.sendNo, true),
+            ruleBound(rules_.recvNo, true),
+            componentBound(singleKind(multi.choice), multi.fixedText.size(), 0),
+            std::max(kIntBytes, kWidestField),
+            ruleBound(rules_.logOperator, false),
+            ruleBound(rules_.logRemarks, false)};
+}
+
 int ExchangeComposer::composeRow(const QsoRecord& record, int serial, int band) {
-    // One row reused for every QSO: its texts keep their buffers from row to row.
-    LogRow& row = row_;
-    const std::string_view date = QsoRecord::text(record.qsoDate);
-    row.monthDay.assign(slice(date, 2, 2)).append("/").append(slice(date, 4));
-    const std::string_view time = QsoRecord::text(record.qsoTime);
-    row.hourMinute.assign(slice(time, 0, 2)).append(":").append(slice(time, 2, 2));
-
-    row.station.assign(cp932::trim(QsoRecord::text(record.call)));
-    const std::string_view portable = cp932::trim(QsoRecord::text(record.portable));
-    if (!portable.empty()) {
-        row.station.append("/").append(portable);
+    if (!BandTable::isBand(band)) {
+        // No list holds the row and no tally takes its values: only the count of unfiled QSOs.
+        results_.appendRow(band, LogRow{});
+        return band;
     }
-
-    row.sent.clear();
-    appendRule(row.sent, record, rules_.sendNo, serial, RstSource::Sent, true);
-    row.received.clear();
-    appendRule(row.received, record, rules_.recvNo, serial, RstSource::Received, true);
-    row.multiplier.clear();
-    composeMultiplier(row.multiplier, record, band);
-
+    // The rules may change between rows, so their bounds are taken afresh.
+    const RowBounds bounds = rowBounds();
+    std::size_t most = 0;
+    for (std::size_t bound : bounds) {
+        most += columnBytes(bound);
+    }
+    if (entry_.size() < most) {
+        entry_.resize(most);
+    }
+    char* const start = entry_.data();
+    char* out = start;
+    const std::string_view date = QsoRecord::text(record.qsoDate);
+    out = writeColumn(out, bounds[0], [&](char* at) {
+        at = copyBytes(at, slice(date, 2, 2));
+        *at++ = '/';
+        return copyBytes(at, slice(date, 4));
+    });
+    const std::string_view time = QsoRecord::text(record.qsoTime);
+    out = writeColumn(out, bounds[1], [&](char* at) {
+        at = copyBytes(at, slice(time, 0, 2));
+        *at++ = ':';
+        return copyBytes(at, slice(time, 2, 2));
+    });
+    out = writeColumn(out, bounds[2], [&](char* at) {
+        at = copyBytes(at, cp932::trim(QsoRecord::text(record.call)));
+        const std::string_view portable = cp932::trim(QsoRecord::text(record.portable));
+        if (!portable.empty()) {
+            *at++ = '/';
+            at = copyBytes(at, portable);
+        }
+        return at;
+    });
+    out = writeColumn(out, bounds[3], [&](char* at) {
+        return writeRule(at, record, rules_.sendNo, serial, RstSource::Sent, true);
+    });
+    out = writeColumn(out, bounds[4], [&](char* at) {
+        return writeRule(at, record, rules_.recvNo, serial, RstSource::Received, true);
+    });
+    out = writeColumn(out, bounds[5], [&](char* at) { return writeMultiplier(at, record, band); });
     const ExchangeRules::Points& points = rules_.logPoints;
-    char fixedPoints[16];
-    const char* fixedEnd =
-        std::to_chars(fixedPoints, fixedPoints + sizeof fixedPoints, points.fixedValue).ptr;
-    row.points.clear();
-    appendComponent(row.points, record, singleKind(points.choice),
-                    std::string_view(fixedPoints, static_cast<std::size_t>(fixedEnd - fixedPoints)),
-                    points.qsoField, points.fromColumn, points.toColumn, serial, RstSource::Sent,
-                    0);
-
-    row.operatorText.clear();
-    appendRule(row.operatorText, record, rules_.logOperator, serial, RstSource::Received, false);
-    row.remarks.clear();
-    appendRule(row.remarks, record, rules_.logRemarks, serial, RstSource::Received, false);
-
-    results_.appendRow(band, row);
+    out = writeColumn(out, bounds[6], [&](char* at) {
+        char fixed[kIntBytes];
+        const char* fixedEnd = std::to_chars(fixed, fixed + sizeof fixed, points.fixedValue).ptr;
+        return writeComponent(at, record, singleKind(points.choice),
+                              std::string_view(fixed, static_cast<std::size_t>(fixedEnd - fixed)),
+                              points.qsoField, points.fromColumn, points.toColumn, serial,
+                              RstSource::Sent, 0);
+    });
+    out = writeColumn(out, bounds[7], [&](char* at) {
+        return writeRule(at, record, rules_.logOperator, serial, RstSource::Received, false);
+    });
+    out = writeColumn(out, bounds[8], [&](char* at) {
+        return writeRule(at, record, rules_.logRemarks, serial, RstSource::Received, false);
+    });
+    results_.appendPackedRow(band, std::string_view(start, static_cast<std::size_t>(out - start)));
     return band;
 }

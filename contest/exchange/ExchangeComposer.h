@@ -10,8 +10,10 @@
 #include "QsoRecord.h"
 #include "RstSource.h"
 
+#include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class ExchangeComposer {
 public:
@@ -50,8 +52,19 @@ public:
     // Choice mappings. The first component (index 0) of a three-component rule offers fixed text
     // (0) or QSO data (1); the other two take the kind number itself. The single-component log
     // rules offer none, fixed, QSO data. Any choice outside its range gives ComponentKind::None.
-    static ComponentKind threePartKind(int component, int choice);
-    static ComponentKind singleKind(int choice);
+    static ComponentKind threePartKind(int component, int choice) {
+        if (component == 0) {
+            return (choice == 0 || choice == 1) ? static_cast<ComponentKind>(2 * choice + 1)
+                                                : ComponentKind::None;
+        }
+        return (choice >= 0 && choice <= 3) ? static_cast<ComponentKind>(choice)
+                                            : ComponentKind::None;
+    }
+    static ComponentKind singleKind(int choice) {
+        return choice == 1   ? ComponentKind::Fixed
+               : choice == 2 ? ComponentKind::QsoData
+                             : ComponentKind::None;
+    }
 
     // Keeps bytes fromColumn..toColumn (1-based, inclusive) of the text. A start below 1 is clamped
     // to the first byte keeping the count; a count past the end stops there; a start past the end
@@ -68,21 +81,30 @@ public:
     static bool multipliersFromSameField(const ExchangeRules& rules);
 
 private:
-    // The append forms behind the public ones: composing a row builds no temporary texts.
-    static void appendSerial(std::string& out, int serial, int digits);
-    std::string_view fieldView(const QsoRecord& record, int qsoField, RstSource whichRst) const;
+    // Composition writes at a pointer into room its caller has made: at least the bound of what is
+    // written, which never depends on the record beyond its fields' widths. The string forms make
+    // that room in the string; a row is composed straight into its packed form.
+    static std::size_t componentBound(ComponentKind kind, std::size_t fixedBytes, int digits);
+    static std::size_t ruleBound(const ExchangeRules::ThreeParts& parts, bool withSerialWidths);
+    // The most bytes each of a row's nine columns may take under the present rules.
+    using RowBounds = std::array<std::size_t, 9>;
+    RowBounds rowBounds() const;
+    static char* writeSerial(char* out, int serial, int digits);
+    char* writeComponent(char* out, const QsoRecord& record, ComponentKind kind,
+                         std::string_view fixedText, int qsoField, int fromColumn, int toColumn,
+                         int serial, RstSource whichRst, int digits) const;
+    char* writeRule(char* out, const QsoRecord& record, const ExchangeRules::ThreeParts& parts,
+                    int serial, RstSource whichRst, bool withSerialWidths) const;
     void appendComponent(std::string& out, const QsoRecord& record, ComponentKind kind,
                          std::string_view fixedText, int qsoField, int fromColumn, int toColumn,
                          int serial, RstSource whichRst, int digits) const;
-    void appendRule(std::string& out, const QsoRecord& record,
-                    const ExchangeRules::ThreeParts& parts, int serial, RstSource whichRst,
-                    bool withSerialWidths) const;
-    // The multiplier column of one QSO into out (empty), with the band's tally updated.
-    void composeMultiplier(std::string& out, const QsoRecord& record, int band);
+    std::string_view fieldView(const QsoRecord& record, int qsoField, RstSource whichRst) const;
+    // The multiplier column of one QSO at out, with the band's tally updated; returns the end.
+    char* writeMultiplier(char* out, const QsoRecord& record, int band);
 
     const ExchangeRules& rules_;
     const LogClassifier& classifier_;
     BandResults& results_;
-    LogRow row_;
+    std::vector<char> entry_; // the row being composed, reused from row to row
     std::string scratch_;
 };

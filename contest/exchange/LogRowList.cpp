@@ -2,6 +2,7 @@
 #include "LogRowList.h"
 
 #include <array>
+#include <cstring>
 #include <stdexcept>
 #include <string_view>
 
@@ -26,6 +27,12 @@ void LogRowList::push_back(const LogRow& row) {
         texts[i] = *from[i];
     }
     texts_.add(texts);
+}
+
+void LogRowList::pushPacked(std::string_view packedRow) {
+    char* out = texts_.beginEntry(packedRow.size());
+    std::memcpy(out, packedRow.data(), packedRow.size());
+    texts_.commitEntry(packedRow.size());
 }
 
 LogRow LogRowList::operator[](std::size_t index) const {

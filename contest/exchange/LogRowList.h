@@ -6,6 +6,7 @@
 #include "PackedTexts.h"
 
 #include <cstddef>
+#include <string_view>
 
 class LogRowList {
 public:
@@ -13,6 +14,9 @@ public:
     using iterator = const_iterator;
 
     void push_back(const LogRow& row);
+    // Appends a row given as one entry of the packed form: its nine texts in column order, each
+    // as PackedTexts::putText writes it.
+    void pushPacked(std::string_view packedRow);
     void clear() { texts_.clear(); }
     std::size_t size() const { return texts_.size(); }
     bool empty() const { return texts_.empty(); }
