@@ -40,26 +40,25 @@ char* writeColumns(char* out, std::string_view text, int fromColumn, int toColum
 constexpr std::size_t kWidestField = sizeof(QsoRecord::remarks1);
 // Sign and digits of any int.
 constexpr std::size_t kIntBytes = 11;
+// Columns of a log row.
+constexpr std::size_t kColumnCount = 9;
 
 // A column of a packed row at out: its text, written by write(at) from at, behind the length
-// prefix of the entry format. Columns that may reach 255 bytes take the long prefix.
+// prefix of the entry format. The text is written as if short; the rare one of 255 bytes or more
+// moves up to make room for the long prefix.
 template <class Write>
-char* writeColumn(char* out, std::size_t bound, Write write) {
-    if (bound < 255) {
-        char* end = write(out + 1);
-        *out = static_cast<char>(end - out - 1);
+char* writeColumn(char* out, Write write) {
+    char* end = write(out + 1);
+    const auto length = static_cast<std::size_t>(end - out - 1);
+    if (length < 255) {
+        *out = static_cast<char>(length);
         return end;
     }
-    char* end = write(out + 5);
-    const auto length = static_cast<std::uint32_t>(end - out - 5);
+    std::memmove(out + 5, out + 1, length);
+    const auto longLength = static_cast<std::uint32_t>(length);
     out[0] = static_cast<char>(0xFF);
-    std::memcpy(out + 1, &length, sizeof length);
-    return end;
-}
-
-// The bytes a column's prefix and text may take, for a text of at most bound bytes.
-constexpr std::size_t columnBytes(std::size_t bound) {
-    return (bound < 255 ? 1 : 5) + bound;
+    std::memcpy(out + 1, &longLength, sizeof longLength);
+    return end + 4;
 }
 
 enum QsoField {
@@ -281,17 +280,19 @@ int ExchangeComposer::composeRow(const QsoRecord& record, int serial) {
                       classifier_.bandIndex(FieldText(QsoRecord::text(record.freq)).c_str()));
 }
 
-ExchangeComposer::RowBounds ExchangeComposer::rowBounds() const {
-    const ExchangeComponent& multi = rules_.logMulti;
-    return {sizeof(QsoRecord::qsoDate) + 1,
-            5,
-            sizeof(QsoRecord::call) + 1 + sizeof(QsoRecord::portable),
-            ruleBound(rules_.sendNo, true),
-            ruleBound(rules_.recvNo, true),
-            componentBound(singleKind(multi.choice), multi.fixedText.size(), 0),
-            std::max(kIntBytes, kWidestField),
-            ruleBound(rules_.logOperator, false),
-            ruleBound(rules_.logRemarks, false)};
+std::size_t ExchangeComposer::rowRoom() const {
+    // Whatever the choices: a part is at most its fixed text, the widest field or the widest
+    // serial; the fixed columns and the points are far shorter than the spare part's worth.
+    constexpr std::size_t kAnyPart =
+        kWidestField + static_cast<std::size_t>(kMaxSerialWidth) + kIntBytes;
+    std::size_t room = (kColumnCount + 1) * (5 + kAnyPart);
+    for (const auto* rule :
+         {&rules_.sendNo, &rules_.recvNo, &rules_.logOperator, &rules_.logRemarks}) {
+        for (const ExchangeComponent& part : *rule) {
+            room += part.fixedText.size() + kAnyPart;
+        }
+    }
+    return room + rules_.logMulti.fixedText.size();
 }
 
 int ExchangeComposer::composeRow(const QsoRecord& record, int serial, int band) {
@@ -300,30 +301,25 @@ int ExchangeComposer::composeRow(const QsoRecord& record, int serial, int band) 
         results_.appendRow(band, LogRow{});
         return band;
     }
-    // The rules may change between rows, so their bounds are taken afresh.
-    const RowBounds bounds = rowBounds();
-    std::size_t most = 0;
-    for (std::size_t bound : bounds) {
-        most += columnBytes(bound);
-    }
-    if (entry_.size() < most) {
-        entry_.resize(most);
+    // The rules may change between rows, so the room is measured afresh.
+    if (const std::size_t room = rowRoom(); entry_.size() < room) {
+        entry_.resize(room);
     }
     char* const start = entry_.data();
     char* out = start;
     const std::string_view date = QsoRecord::text(record.qsoDate);
-    out = writeColumn(out, bounds[0], [&](char* at) {
+    out = writeColumn(out, [&](char* at) {
         at = copyBytes(at, slice(date, 2, 2));
         *at++ = '/';
         return copyBytes(at, slice(date, 4));
     });
     const std::string_view time = QsoRecord::text(record.qsoTime);
-    out = writeColumn(out, bounds[1], [&](char* at) {
+    out = writeColumn(out, [&](char* at) {
         at = copyBytes(at, slice(time, 0, 2));
         *at++ = ':';
         return copyBytes(at, slice(time, 2, 2));
     });
-    out = writeColumn(out, bounds[2], [&](char* at) {
+    out = writeColumn(out, [&](char* at) {
         at = copyBytes(at, cp932::trim(QsoRecord::text(record.call)));
         const std::string_view portable = cp932::trim(QsoRecord::text(record.portable));
         if (!portable.empty()) {
@@ -332,15 +328,15 @@ int ExchangeComposer::composeRow(const QsoRecord& record, int serial, int band) 
         }
         return at;
     });
-    out = writeColumn(out, bounds[3], [&](char* at) {
+    out = writeColumn(out, [&](char* at) {
         return writeRule(at, record, rules_.sendNo, serial, RstSource::Sent, true);
     });
-    out = writeColumn(out, bounds[4], [&](char* at) {
+    out = writeColumn(out, [&](char* at) {
         return writeRule(at, record, rules_.recvNo, serial, RstSource::Received, true);
     });
-    out = writeColumn(out, bounds[5], [&](char* at) { return writeMultiplier(at, record, band); });
+    out = writeColumn(out, [&](char* at) { return writeMultiplier(at, record, band); });
     const ExchangeRules::Points& points = rules_.logPoints;
-    out = writeColumn(out, bounds[6], [&](char* at) {
+    out = writeColumn(out, [&](char* at) {
         char fixed[kIntBytes];
         const char* fixedEnd = std::to_chars(fixed, fixed + sizeof fixed, points.fixedValue).ptr;
         return writeComponent(at, record, singleKind(points.choice),
@@ -348,10 +344,10 @@ int ExchangeComposer::composeRow(const QsoRecord& record, int serial, int band) 
                               points.qsoField, points.fromColumn, points.toColumn, serial,
                               RstSource::Sent, 0);
     });
-    out = writeColumn(out, bounds[7], [&](char* at) {
+    out = writeColumn(out, [&](char* at) {
         return writeRule(at, record, rules_.logOperator, serial, RstSource::Received, false);
     });
-    out = writeColumn(out, bounds[8], [&](char* at) {
+    out = writeColumn(out, [&](char* at) {
         return writeRule(at, record, rules_.logRemarks, serial, RstSource::Received, false);
     });
     results_.appendPackedRow(band, std::string_view(start, static_cast<std::size_t>(out - start)));

@@ -10,7 +10,6 @@
 #include "QsoRecord.h"
 #include "RstSource.h"
 
-#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -86,9 +85,8 @@ private:
     // that room in the string; a row is composed straight into its packed form.
     static std::size_t componentBound(ComponentKind kind, std::size_t fixedBytes, int digits);
     static std::size_t ruleBound(const ExchangeRules::ThreeParts& parts, bool withSerialWidths);
-    // The most bytes each of a row's nine columns may take under the present rules.
-    using RowBounds = std::array<std::size_t, 9>;
-    RowBounds rowBounds() const;
+    // Bytes enough for a packed row under the present rules.
+    std::size_t rowRoom() const;
     static char* writeSerial(char* out, int serial, int digits);
     char* writeComponent(char* out, const QsoRecord& record, ComponentKind kind,
                          std::string_view fixedText, int qsoField, int fromColumn, int toColumn,

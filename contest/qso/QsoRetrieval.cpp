@@ -36,6 +36,15 @@ int trimmedBand(const QsoSource& database, std::string_view text) {
     return database.bandIndex(FieldText(cp932::trim(text)).c_str());
 }
 
+// A QSO that passed the period, band and mode filters: its record, record number, band, and the
+// band its repeat key takes once it is kept.
+struct Candidate {
+    QsoRecord record;
+    std::int32_t number;
+    int band;
+    int keyBand;
+};
+
 // What the literal repeat scan compares of each kept QSO.
 struct KeptKey {
     std::string call;
@@ -95,7 +104,43 @@ int QsoRetrieval::retrieve(CKorvaneDoc& doc, QsoSource& database, std::uint32_t 
     // The band the library gives for each band's label, which a kept QSO's repeat key is based on.
     std::array<int, BandTable::kBandCount> labelBands;
     labelBands.fill(kUnknownBand);
+    const bool checkRepeats = s.excludeSameBandDupes == 1;
 
+    // Repeat check, list and composition of a QSO that passed the filters.
+    const auto keep = [&](const Candidate& c) {
+        const std::string_view call = cp932::trim(QsoRecord::text(c.record.call));
+        if (checkRepeats) {
+            if (repeatCheck == RepeatCheck::hashed) {
+                // When the key band is the QSO's own, one probe both checks and records it. Every
+                // call sign fits the set's keys, as the record's call field is no longer.
+                static_assert(sizeof(QsoRecord::call) <= RepeatSet::kMaxCall);
+                const bool repeat =
+                    c.keyBand == c.band ? !kept.insert(call, c.band) : kept.contains(call, c.band);
+                if (repeat) {
+                    return;
+                }
+                if (c.keyBand != c.band) {
+                    kept.insert(call, c.keyBand);
+                }
+            } else {
+                for (const KeptKey& k : keptInOrder) {
+                    if (k.call == call && k.band == c.band) {
+                        return;
+                    }
+                }
+                keptInOrder.push_back({std::string(call), c.keyBand});
+            }
+        }
+        doc.qsoList.push_back(c.number, c.record,
+                              BandTable::isBand(c.band) ? BandTable::listLabel(c.band)
+                                                        : QsoRecord::text(c.record.freq));
+        composer.composeRow(c.record, ++sequence, c.band);
+    };
+
+    // A QSO that passed waits for its repeat check until the next one has passed too, so that the
+    // check's table slot has come from memory meanwhile.
+    std::array<Candidate, 2> candidates;
+    Candidate* waiting = nullptr;
     for (std::int32_t n = 1; database.read(n); ++n) {
         const QsoRecord& record = database.record();
         doc.recordsRead = n;
@@ -118,51 +163,34 @@ int QsoRetrieval::retrieve(CKorvaneDoc& doc, QsoSource& database, std::uint32_t 
         if (s.selectModes == 1 && !maskHas(modeMask, modeIndex(QsoRecord::text(record.mode)))) {
             continue;
         }
-        const int band = database.bandIndex(FieldText(freq).c_str());
-        const std::string_view call = cp932::trim(QsoRecord::text(record.call));
-        if (s.excludeSameBandDupes == 1) {
+        Candidate& next = &candidates[0] == waiting ? candidates[1] : candidates[0];
+        next.record = record;
+        next.number = n;
+        next.band = database.bandIndex(FieldText(freq).c_str());
+        next.keyBand = next.band;
+        if (checkRepeats) {
             // A kept QSO's key is the band the library gives for the label the list stores in
             // place of the frequency, looked up once per band.
-            int keyBand;
-            if (BandTable::isBand(band)) {
-                int& labelBand = labelBands[static_cast<std::size_t>(band)];
+            if (BandTable::isBand(next.band)) {
+                int& labelBand = labelBands[static_cast<std::size_t>(next.band)];
                 if (labelBand == kUnknownBand) {
-                    labelBand = trimmedBand(database, BandTable::listLabel(band));
+                    labelBand = trimmedBand(database, BandTable::listLabel(next.band));
                 }
-                keyBand = labelBand;
+                next.keyBand = labelBand;
             } else {
-                keyBand = trimmedBand(database, freq);
+                next.keyBand = trimmedBand(database, freq);
             }
             if (repeatCheck == RepeatCheck::hashed) {
-                // When the key band is the QSO's own, one probe both checks and records it. Every
-                // call sign fits the set's keys, as the record's call field is no longer.
-                static_assert(sizeof(QsoRecord::call) <= RepeatSet::kMaxCall);
-                const bool repeat =
-                    keyBand == band ? !kept.insert(call, band) : kept.contains(call, band);
-                if (repeat) {
-                    continue;
-                }
-                if (keyBand != band) {
-                    kept.insert(call, keyBand);
-                }
-            } else {
-                bool repeat = false;
-                for (const KeptKey& k : keptInOrder) {
-                    if (k.call == call && k.band == band) {
-                        repeat = true;
-                        break;
-                    }
-                }
-                if (repeat) {
-                    continue;
-                }
-                keptInOrder.push_back({std::string(call), keyBand});
+                kept.prefetch(cp932::trim(QsoRecord::text(record.call)), next.band);
             }
         }
-
-        doc.qsoList.push_back(n, record,
-                              BandTable::isBand(band) ? BandTable::listLabel(band) : freq);
-        composer.composeRow(record, ++sequence, band);
+        if (waiting) {
+            keep(*waiting);
+        }
+        waiting = &next;
+    }
+    if (waiting) {
+        keep(*waiting);
     }
     database.close();
     return 0;

@@ -79,3 +79,13 @@ bool RepeatSet::contains(std::string_view call, int band) const {
     const std::uint8_t code = bandCode(band);
     return tags_[find(packed, code, hash(packed, code))] != 0;
 }
+
+void RepeatSet::prefetch(std::string_view call, int band) const {
+    if (call.size() > kMaxCall || tags_.empty()) {
+        return;
+    }
+    const std::size_t slot =
+        static_cast<std::size_t>(hash(pack(call), bandCode(band))) & (tags_.size() - 1);
+    __builtin_prefetch(&tags_[slot]);
+    __builtin_prefetch(&calls_[slot]);
+}

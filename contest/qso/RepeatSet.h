@@ -15,6 +15,8 @@ public:
     // any other value counts as one more band (no log library numbers its bands that far).
     bool insert(std::string_view call, int band);
     bool contains(std::string_view call, int band) const;
+    // Asks for the memory where the pair would be looked up, ahead of an insert or contains.
+    void prefetch(std::string_view call, int band) const;
     std::size_t size() const { return size_; }
 
 private:

@@ -252,6 +252,32 @@ TEST(ExchangeComposer, RuleColumns) {
          &LogRow::multiplier, ""},
         {"points choice 3", [](ExchangeRules& r) { r.logPoints = {.choice = 3, .fixedValue = 3}; },
          1, &LogRow::points, ""},
+        // Long columns take a longer length prefix in the packed row; the rows around them must
+        // still come back whole.
+        {"254-byte column",
+         [](ExchangeRules& r) {
+             r.logRemarks[0] = {.choice = 0, .fixedText = std::string(254, 'x')};
+         },
+         1, &LogRow::remarks, std::string(254, 'x')},
+        {"255-byte column",
+         [](ExchangeRules& r) {
+             r.logRemarks[0] = {.choice = 0, .fixedText = std::string(255, 'x')};
+         },
+         1, &LogRow::remarks, std::string(255, 'x')},
+        {"three long parts and a wide serial",
+         [](ExchangeRules& r) {
+             r.sendNo[0] = {.choice = 0, .fixedText = std::string(300, 'a')};
+             r.sendNo[1] = {.choice = 2, .digits = 1000};
+             r.sendNo[2] = {.choice = 1, .fixedText = std::string(300, 'c')};
+         },
+         42, &LogRow::sent,
+         std::string(300, 'a') + std::string(253, '0') + "42" + std::string(300, 'c')},
+        {"row after a long column",
+         [](ExchangeRules& r) {
+             r.recvNo[0] = {.choice = 0, .fixedText = std::string(400, 'r')};
+             r.logMulti = {.choice = 1, .fixedText = "13"};
+         },
+         1, &LogRow::multiplier, "13"},
     };
     for (const Row& row : rows) {
         Fixture f;
