@@ -13,8 +13,7 @@ void BandResults::clearResults() {
         rows.clear();
     }
     for (auto& tally : tallies_) {
-        tally.inOrder.clear();
-        tally.members.clear();
+        tally.clear();
     }
     unfiled_ = 0;
 }
@@ -24,24 +23,18 @@ const LogRowList& BandResults::bandRows(int band) const {
 }
 
 const std::vector<std::string>& BandResults::bandMultipliers(int band) const {
-    return BandTable::isBand(band) ? tallies_[band].inOrder : kNoMultipliers;
+    return BandTable::isBand(band) ? tallies_[band].inOrder() : kNoMultipliers;
 }
 
 bool BandResults::hasMultiplier(int band, std::string_view value) const {
-    return BandTable::isBand(band) && tallies_[band].members.contains(value);
+    return BandTable::isBand(band) && tallies_[band].contains(value);
 }
 
 bool BandResults::addMultiplier(int band, std::string_view value) {
     if (!BandTable::isBand(band)) {
         return false;
     }
-    Tally& tally = tallies_[band];
-    if (tally.members.contains(value)) {
-        return false;
-    }
-    tally.inOrder.emplace_back(value);
-    tally.members.emplace(value);
-    return true;
+    return tallies_[band].add(value);
 }
 
 void BandResults::appendRow(int band, const LogRow& row) {

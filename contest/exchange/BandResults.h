@@ -3,13 +3,12 @@
 
 #include "BandTable.h"
 #include "LogRowList.h"
+#include "OrderedTexts.h"
 
 #include <array>
 #include <cstddef>
-#include <functional>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 class BandResults {
@@ -39,20 +38,7 @@ public:
     std::size_t unfiledCount() const { return unfiled_; }
 
 private:
-    // Lets the membership set be searched with a string_view without building a string.
-    struct TextHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view text) const {
-            return std::hash<std::string_view>{}(text);
-        }
-    };
-
-    struct Tally {
-        std::vector<std::string> inOrder;
-        std::unordered_set<std::string, TextHash, std::equal_to<>> members;
-    };
-
     std::array<LogRowList, BandTable::kBandCount> rows_;
-    std::array<Tally, BandTable::kBandCount> tallies_;
+    std::array<OrderedTexts, BandTable::kBandCount> tallies_;
     std::size_t unfiled_ = 0;
 };
