@@ -2,9 +2,9 @@
 // small, and a large one sits in chunks the system can back with huge pages.
 #pragma once
 
+#include "LargeBuffer.h"
+
 #include <cstddef>
-#include <cstdlib>
-#include <memory>
 #include <vector>
 
 class BlockArena {
@@ -14,13 +14,9 @@ public:
     void clear();
 
 private:
-    struct Free {
-        void operator()(char* p) const { std::free(p); }
-    };
     static constexpr std::size_t kFirstChunk = std::size_t(1) << 16;
-    static constexpr std::size_t kLargeChunk = std::size_t(1) << 21;
 
-    std::vector<std::unique_ptr<char, Free>> chunks_;
+    std::vector<LargeBuffer> chunks_;
     std::size_t nextChunk_ = kFirstChunk;
     char* free_ = nullptr;
     std::size_t left_ = 0;

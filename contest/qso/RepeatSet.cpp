@@ -24,7 +24,7 @@ std::uint64_t RepeatSet::hash(std::uint64_t call, std::uint8_t band) {
 
 std::size_t RepeatSet::find(std::uint64_t call, std::uint8_t band, std::uint64_t h) const {
     const std::uint8_t tag = tagOf(h);
-    const std::size_t mask = tags_.size() - 1;
+    const std::size_t mask = slots_ - 1;
     for (std::size_t i = static_cast<std::size_t>(h) & mask;; i = (i + 1) & mask) {
         if (tags_[i] == 0 || (tags_[i] == tag && calls_[i] == call && bands_[i] == band)) {
             return i;
@@ -33,14 +33,17 @@ std::size_t RepeatSet::find(std::uint64_t call, std::uint8_t band, std::uint64_t
 }
 
 void RepeatSet::grow() {
-    std::vector<std::uint8_t> oldTags = std::move(tags_);
-    std::vector<std::uint64_t> oldCalls = std::move(calls_);
-    std::vector<std::uint8_t> oldBands = std::move(bands_);
-    const std::size_t slots = oldTags.empty() ? 1024 : oldTags.size() * 2;
-    tags_.assign(slots, 0);
-    calls_.resize(slots);
-    bands_.resize(slots);
-    for (std::size_t i = 0; i < oldTags.size(); ++i) {
+    LargeBuffer oldTable = std::move(table_);
+    const std::size_t oldSlots = slots_;
+    const std::uint64_t* oldCalls = calls_;
+    const std::uint8_t* oldTags = tags_;
+    const std::uint8_t* oldBands = bands_;
+    slots_ = oldSlots == 0 ? 1024 : oldSlots * 2;
+    table_ = LargeBuffer(slots_ * (sizeof *calls_ + sizeof *tags_ + sizeof *bands_));
+    calls_ = reinterpret_cast<std::uint64_t*>(table_.data());
+    tags_ = reinterpret_cast<std::uint8_t*>(table_.data() + slots_ * sizeof *calls_);
+    bands_ = tags_ + slots_;
+    for (std::size_t i = 0; i < oldSlots; ++i) {
         if (oldTags[i] != 0) {
             const std::size_t slot = find(oldCalls[i], oldBands[i], hash(oldCalls[i], oldBands[i]));
             tags_[slot] = oldTags[i];
@@ -54,7 +57,7 @@ bool RepeatSet::insert(std::string_view call, int band) {
     if (call.size() > kMaxCall) {
         return false;
     }
-    if ((size_ + 1) * 8 > tags_.size() * 7) {
+    if ((size_ + 1) * 8 > slots_ * 7) {
         grow();
     }
     const std::uint64_t packed = pack(call);
@@ -72,7 +75,7 @@ bool RepeatSet::insert(std::string_view call, int band) {
 }
 
 bool RepeatSet::contains(std::string_view call, int band) const {
-    if (call.size() > kMaxCall || tags_.empty()) {
+    if (call.size() > kMaxCall || slots_ == 0) {
         return false;
     }
     const std::uint64_t packed = pack(call);
@@ -81,11 +84,11 @@ bool RepeatSet::contains(std::string_view call, int band) const {
 }
 
 void RepeatSet::prefetch(std::string_view call, int band) const {
-    if (call.size() > kMaxCall || tags_.empty()) {
+    if (call.size() > kMaxCall || slots_ == 0) {
         return;
     }
     const std::size_t slot =
-        static_cast<std::size_t>(hash(pack(call), bandCode(band))) & (tags_.size() - 1);
+        static_cast<std::size_t>(hash(pack(call), bandCode(band))) & (slots_ - 1);
     __builtin_prefetch(&tags_[slot]);
     __builtin_prefetch(&calls_[slot]);
 }

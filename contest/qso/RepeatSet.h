@@ -2,12 +2,18 @@
 // open-addressing table, since a log of a million QSOs looks it up once per record.
 #pragma once
 
+#include "LargeBuffer.h"
+
 #include <cstdint>
 #include <string_view>
-#include <vector>
 
 class RepeatSet {
 public:
+    RepeatSet() = default;
+    // The arrays point into the buffer: a set stays where it was made.
+    RepeatSet(const RepeatSet&) = delete;
+    RepeatSet& operator=(const RepeatSet&) = delete;
+
     // A call sign fits the record's 8-byte call field; a longer text is never a key.
     static constexpr std::size_t kMaxCall = 8;
 
@@ -32,8 +38,11 @@ private:
 
     // Probing reads the one-byte tags, a table small enough to stay in cache; the keys are read
     // only where a tag matches, so a new pair usually costs no access to them at all.
-    std::vector<std::uint8_t> tags_;   // 0 for an empty slot, else 0x80 and 7 bits of the hash
-    std::vector<std::uint64_t> calls_; // the call sign's bytes, zero-padded
-    std::vector<std::uint8_t> bands_;
+    // The three arrays share one zero-filled buffer, calls first for their alignment.
+    LargeBuffer table_;
+    std::size_t slots_ = 0;
+    std::uint64_t* calls_ = nullptr; // the call sign's bytes, zero-padded
+    std::uint8_t* tags_ = nullptr;   // 0 for an empty slot, else 0x80 and 7 bits of the hash
+    std::uint8_t* bands_ = nullptr;
     std::size_t size_ = 0;
 };
