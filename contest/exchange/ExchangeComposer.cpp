@@ -153,7 +153,7 @@ std::string ExchangeComposer::fieldText(const QsoRecord& record, int qsoField,
 
 std::string_view ExchangeComposer::fieldView(const QsoRecord& record, int qsoField,
                                              RstSource whichRst) const {
-    const std::string_view code = QsoRecord::text(record.code);
+    const auto code = [&record] { return QsoRecord::text(record.code); };
     switch (qsoField) {
     case kRst:
         return whichRst == RstSource::Sent ? QsoRecord::text(record.hisRst)
@@ -167,17 +167,17 @@ std::string_view ExchangeComposer::fieldView(const QsoRecord& record, int qsoFie
     case kMode:
         return QsoRecord::text(record.mode);
     case kAddressCode:
-        return code;
+        return code();
     case kCityNumber: {
-        const int kind = classifier_.addressKind(FieldText(code).c_str());
-        return (kind == 4 || kind == 6) ? slice(code, 0, 4) : std::string_view();
+        const int kind = classifier_.addressKind(FieldText(code()).c_str());
+        return (kind == 4 || kind == 6) ? slice(code(), 0, 4) : std::string_view();
     }
     case kCountyNumber: {
-        const int kind = classifier_.addressKind(FieldText(code).c_str());
-        return (kind == 5 || kind == 7) ? slice(code, 0, 5) : std::string_view();
+        const int kind = classifier_.addressKind(FieldText(code()).c_str());
+        return (kind == 5 || kind == 7) ? slice(code(), 0, 5) : std::string_view();
     }
     case kPrefectureNumber:
-        return slice(code, 0, 2);
+        return slice(code(), 0, 2);
     case kGridLocator:
         return QsoRecord::text(record.gl);
     case kName:

@@ -36,6 +36,50 @@ int trimmedBand(const QsoSource& database, std::string_view text) {
     return database.bandIndex(FieldText(cp932::trim(text)).c_str());
 }
 
+// The contest period as its keys compare with a record's date and time. Texts of the keys' own
+// lengths, as nearly every record has, compare as numbers instead of through a library call.
+class Period {
+public:
+    explicit Period(const QsoRetrieval::PeriodKeys& keys) : keys_(keys) {
+        fast_ = keys.startDate.size() == kDateBytes && keys.endDate.size() == kDateBytes &&
+                keys.startTime.size() == kTimeBytes && keys.endTime.size() == kTimeBytes;
+        if (fast_) {
+            startDate_ = number(keys.startDate);
+            endDate_ = number(keys.endDate);
+            startTime_ = number(keys.startTime);
+            endTime_ = number(keys.endTime);
+        }
+    }
+
+    bool contains(std::string_view date, std::string_view time) const {
+        if (fast_ && date.size() == kDateBytes && time.size() == kTimeBytes) {
+            const std::uint64_t d = number(date);
+            const std::uint64_t t = number(time);
+            return !(d < startDate_ || (d == startDate_ && t < startTime_) || d > endDate_ ||
+                     (d == endDate_ && t > endTime_));
+        }
+        return !(date < keys_.startDate || (date == keys_.startDate && time < keys_.startTime) ||
+                 date > keys_.endDate || (date == keys_.endDate && time > keys_.endTime));
+    }
+
+private:
+    static constexpr std::size_t kDateBytes = 6; // YYMMDD
+    static constexpr std::size_t kTimeBytes = 5; // HHMMJ
+
+    // The bytes as a big-endian number: among texts of one length it orders as they do.
+    static std::uint64_t number(std::string_view text) {
+        std::uint64_t value = 0;
+        for (char c : text) {
+            value = value << 8 | static_cast<unsigned char>(c);
+        }
+        return value;
+    }
+
+    QsoRetrieval::PeriodKeys keys_;
+    bool fast_ = false;
+    std::uint64_t startDate_ = 0, endDate_ = 0, startTime_ = 0, endTime_ = 0;
+};
+
 // A QSO that passed the period, band and mode filters: its record, record number, band, and the
 // band its repeat key takes once it is kept.
 struct Candidate {
@@ -89,7 +133,7 @@ std::uint32_t QsoRetrieval::modeMask(const ContestSettings& s) {
 int QsoRetrieval::retrieve(CKorvaneDoc& doc, QsoSource& database, std::uint32_t bandMask,
                            std::uint32_t modeMask, RepeatCheck repeatCheck) {
     const ContestSettings& s = doc.contest;
-    const PeriodKeys keys = periodKeys(s);
+    const Period period(periodKeys(s));
     if (doc.master.thDir.empty() || !database.open(doc.master.thDir)) {
         return -1;
     }
@@ -149,8 +193,7 @@ int QsoRetrieval::retrieve(CKorvaneDoc& doc, QsoSource& database, std::uint32_t 
         if (time.size() < 5 || time[4] != 'J') {
             continue;
         }
-        if (date < keys.startDate || (date == keys.startDate && time < keys.startTime) ||
-            date > keys.endDate || (date == keys.endDate && time > keys.endTime)) {
+        if (!period.contains(date, time)) {
             continue;
         }
         const std::string_view freq = QsoRecord::text(record.freq);

@@ -1,10 +1,10 @@
 // Retrieval: period, zone, band, mode and repeat filters, relabelling, composition and failures.
-#include <gtest/gtest.h>
-
-#include <random>
+#include "QsoRetrieval.h"
 
 #include "FakeQsoSource.h"
-#include "QsoRetrieval.h"
+
+#include <gtest/gtest.h>
+#include <random>
 
 namespace {
 
@@ -54,19 +54,19 @@ TEST(QsoRetrieval, PeriodKeys) {
 TEST(QsoRetrieval, DefaultsKeepEveryJapanTimeQsoOncePerCallAndBand) {
     FakeQsoSource db(std::vector<FakeQso>{
         {"JA1AAA", "260613", "2100J", "7.025", "CW"},
-        {"JA1AAA", "260613", "2101U", "14.025", "CW"},    // UTC: left out
-        {"JA1AAA", "260613", "2102J", "7.030", "SSB"},    // same band, other mode: repeat
-        {" JA1AAA ", "260613", "2103J", "14.025", "CW"},  // blanks around the call: same station
-        {"JA1AAA", "260613", "2104J", "3.5", "CW", "1001", "P"},  // portable plays no part
-        {"JA1AAa", "260613", "2105J", "7.025", "CW"},     // case counts
-        {"JA2BBB", "990101", "0000", "7.025", "CW"},      // no zone letter at all
+        {"JA1AAA", "260613", "2101U", "14.025", "CW"},   // UTC: left out
+        {"JA1AAA", "260613", "2102J", "7.030", "SSB"},   // same band, other mode: repeat
+        {" JA1AAA ", "260613", "2103J", "14.025", "CW"}, // blanks around the call: same station
+        {"JA1AAA", "260613", "2104J", "3.5", "CW", "1001", "P"}, // portable plays no part
+        {"JA1AAa", "260613", "2105J", "7.025", "CW"},            // case counts
+        {"JA2BBB", "990101", "0000", "7.025", "CW"},             // no zone letter at all
     });
     CKorvaneDoc doc = newDoc();
     ASSERT_EQ(run(doc, db), 0);
     EXPECT_EQ(keptCalls(doc), (std::vector<std::string>{"JA1AAA", " JA1AAA ", "JA1AAA", "JA1AAa"}));
     EXPECT_EQ(doc.recordsRead, 7);
     EXPECT_EQ(doc.qsoList[1].recordNumber, 4);
-    EXPECT_EQ(QsoRecord::text(doc.qsoList[0].record.freq), "   7");  // the band label
+    EXPECT_EQ(QsoRecord::text(doc.qsoList[0].record.freq), "   7"); // the band label
     EXPECT_EQ(QsoRecord::text(doc.qsoList[2].record.freq), "   3.5");
     EXPECT_EQ(db.opens, 1);
     EXPECT_EQ(db.closes, 1);
@@ -77,16 +77,24 @@ TEST(QsoRetrieval, PeriodEndsAreInclusiveAndCompareAsText) {
         int y1, m1, d1, h1, n1, y2, m2, d2, h2, n2;
         std::vector<std::string> kept;
     } rows[] = {
-        {2026, 6, 13, 21, 0, 2026, 6, 14, 20, 59, {"START", "IN", "END"}},
-        {2026, 6, 13, 21, 1, 2026, 6, 14, 20, 58, {"IN"}},
+        {2026, 6, 13, 21, 0, 2026, 6, 14, 20, 59, {"START", "IN", "END", "LONGT"}},
+        {2026, 6, 13, 21, 1, 2026, 6, 14, 20, 58, {"IN", "LONGT"}},
         {2000, 1, 1, 0, 0, 2000, 1, 2, 23, 59, {"Y2K", "NYD"}},
-        {2099, 12, 31, 0, 0, 2100, 1, 1, 23, 59, {}},  // the start key sorts after the end key
+        {2099, 12, 31, 0, 0, 2100, 1, 1, 23, 59, {}}, // the start key sorts after the end key
     };
     std::vector<FakeQso> qsos = {
-        {"BEFORE", "260613", "2059J", "7.0", "CW"}, {"START", "260613", "2100J", "7.0", "CW"},
-        {"IN", "260614", "0800J", "7.0", "CW"},     {"END", "260614", "2059J", "7.0", "CW"},
-        {"AFTER", "260614", "2100J", "7.0", "CW"},  {"Y2K", "000102", "1200J", "7.0", "CW"},
-        {"NYE", "991231", "1200J", "7.0", "CW"},    {"NYD", "000101", "0000J", "7.0", "CW"},
+        {"BEFORE", "260613", "2059J", "7.0", "CW"},
+        {"START", "260613", "2100J", "7.0", "CW"},
+        {"IN", "260614", "0800J", "7.0", "CW"},
+        {"END", "260614", "2059J", "7.0", "CW"},
+        {"AFTER", "260614", "2100J", "7.0", "CW"},
+        {"Y2K", "000102", "1200J", "7.0", "CW"},
+        {"NYE", "991231", "1200J", "7.0", "CW"},
+        {"NYD", "000101", "0000J", "7.0", "CW"},
+        // Dates and times of other lengths compare as texts too.
+        {"SHORT", "26061", "1200J", "7.0", "CW"},
+        {"LONGD", "2606140", "1200J", "7.0", "CW"},
+        {"LONGT", "260614", "0800J0", "7.0", "CW"},
     };
     for (const auto& r : rows) {
         FakeQsoSource db(qsos);
@@ -102,7 +110,7 @@ TEST(QsoRetrieval, PeriodEndsAreInclusiveAndCompareAsText) {
 
 TEST(QsoRetrieval, BandAndModeSelection) {
     std::vector<FakeQso> qsos = {
-        {"A", "260613", "2100J", "3.525", "CW"},   {"B", "260613", "2100J", "7.025", "ssb"},
+        {"A", "260613", "2100J", "3.525", "CW"},    {"B", "260613", "2100J", "7.025", "ssb"},
         {"C", "260613", "2100J", "7.050", " SSB "}, {"D", "260613", "2100J", "10.1", "RTTY"},
         {"E", "260613", "2100J", "Etc", "SSTV"},    {"F", "260613", "2100J", "  1.9  ", "FM"},
     };
@@ -110,13 +118,10 @@ TEST(QsoRetrieval, BandAndModeSelection) {
         std::vector<int> bands, modes;
         std::vector<std::string> kept;
     } rows[] = {
-        {{1}, {}, {"A"}},                    // the "3.8MHz" box is band 1
-        {{2}, {}, {"B", "C"}},
-        {{0, 15}, {}, {"E", "F"}},           // blanks around a frequency do not matter
-        {{}, {2}, {"C"}},                    // "ssb" in lower case is another mode
-        {{}, {6}, {"B"}},
-        {{}, {4, 5}, {"D", "E"}},
-        {{2, 3}, {5}, {"D"}},
+        {{1}, {}, {"A"}},                                 // the "3.8MHz" box is band 1
+        {{2}, {}, {"B", "C"}}, {{0, 15}, {}, {"E", "F"}}, // blanks around a frequency do not matter
+        {{}, {2}, {"C"}},                                 // "ssb" in lower case is another mode
+        {{}, {6}, {"B"}},      {{}, {4, 5}, {"D", "E"}},  {{2, 3}, {5}, {"D"}},
     };
     for (const auto& r : rows) {
         FakeQsoSource db(qsos);
@@ -139,7 +144,7 @@ TEST(QsoRetrieval, BandAndModeSelection) {
 
 TEST(QsoRetrieval, RepeatsKeptWhenAllowed) {
     FakeQsoSource db(std::vector<FakeQso>{{"JA1AAA", "260613", "2100J", "7.025", "CW"},
-                                            {"JA1AAA", "260613", "2101J", "7.030", "SSB"}});
+                                          {"JA1AAA", "260613", "2101J", "7.030", "SSB"}});
     CKorvaneDoc doc = newDoc();
     doc.contest.excludeSameBandDupes = 0;
     ASSERT_EQ(run(doc, db), 0);
@@ -148,11 +153,11 @@ TEST(QsoRetrieval, RepeatsKeptWhenAllowed) {
 
 TEST(QsoRetrieval, ComposesEveryKeptQsoWithItsRawFrequencyAndSerial) {
     FakeQsoSource db(std::vector<FakeQso>{{"JA1AAA", "260613", "2100J", "7.025", "CW"},
-                                            {"JA1BBB", "260613", "2100U", "7.025", "CW"},
-                                            {"JA1CCC", "260613", "2101J", "14.025", "CW"}});
+                                          {"JA1BBB", "260613", "2100U", "7.025", "CW"},
+                                          {"JA1CCC", "260613", "2101J", "14.025", "CW"}});
     CKorvaneDoc doc = newDoc();
-    doc.contest.rules.sendNo[0] = {.choice = 1, .qsoField = 3};  // the frequency as logged
-    doc.contest.rules.sendNo[1] = {.choice = 2, .digits = 3};    // then the serial
+    doc.contest.rules.sendNo[0] = {.choice = 1, .qsoField = 3}; // the frequency as logged
+    doc.contest.rules.sendNo[1] = {.choice = 2, .digits = 3};   // then the serial
     ASSERT_EQ(run(doc, db), 0);
     ASSERT_EQ(doc.results.bandRows(2).size(), 1u);
     ASSERT_EQ(doc.results.bandRows(4).size(), 1u);
@@ -170,7 +175,7 @@ TEST(QsoRetrieval, FailuresLeaveThePreviousResults) {
     EXPECT_EQ(run(doc, failing), -1);
     doc.master.thDir.clear();
     EXPECT_EQ(run(doc, good), -1);
-    EXPECT_EQ(good.opens, 1);  // an empty path is not even tried
+    EXPECT_EQ(good.opens, 1); // an empty path is not even tried
     EXPECT_EQ(keptCalls(doc), std::vector<std::string>{"JA1AAA"});
     EXPECT_EQ(doc.recordsRead, 1);
     EXPECT_EQ(doc.results.bandRows(2).size(), 1u);
@@ -185,8 +190,8 @@ TEST(QsoRetrieval, FailuresLeaveThePreviousResults) {
 }
 
 TEST(QsoRetrieval, HashedRepeatCheckMatchesTheFullScan) {
-    const char* freqs[] = {"1.9", "3.525", "7.025", "7.1", "10.12", "14.2", "21.3", "28.5",
-                           "50.1", "144.2", "430.5", "1295", "Etc", "", "   7.000  "};
+    const char* freqs[] = {"1.9",  "3.525", "7.025", "7.1",  "10.12", "14.2", "21.3",      "28.5",
+                           "50.1", "144.2", "430.5", "1295", "Etc",   "",     "   7.000  "};
     const char* modes[] = {"CW", "SSB", "FM", "RTTY"};
     for (unsigned seed = 1; seed <= 20; ++seed) {
         std::mt19937 rng(seed);
@@ -212,6 +217,6 @@ TEST(QsoRetrieval, HashedRepeatCheckMatchesTheFullScan) {
         for (std::size_t i = 0; i < hashed.qsoList.size(); ++i) {
             EXPECT_EQ(hashed.qsoList[i].recordNumber, scanned.qsoList[i].recordNumber);
         }
-        EXPECT_LT(hashed.qsoList.size(), 300u);  // the log does hold repeats
+        EXPECT_LT(hashed.qsoList.size(), 300u); // the log does hold repeats
     }
 }
