@@ -1,4 +1,4 @@
-// Chunk allocation: each chunk twice the last up to the huge page size.
+// Chunk allocation: each chunk twice the last up to the largest size.
 #include "BlockArena.h"
 
 char* BlockArena::allocate(std::size_t bytes) {
@@ -11,7 +11,7 @@ char* BlockArena::allocate(std::size_t bytes) {
         chunks_.emplace_back(size);
         free_ = chunks_.back().data();
         left_ = size;
-        nextChunk_ = size < LargeBuffer::kHugePage ? size * 2 : LargeBuffer::kHugePage;
+        nextChunk_ = size < largestChunk_ ? size * 2 : largestChunk_;
     }
     char* out = free_;
     free_ += bytes;

@@ -7,7 +7,8 @@
 #include <cstring>
 #include <stdexcept>
 
-PackedTexts::PackedTexts(const PackedTexts& other) : size_(other.size_) {
+PackedTexts::PackedTexts(const PackedTexts& other)
+    : arena_(other.arena_.largestChunk()), size_(other.size_) {
     blocks_.reserve(other.blocks_.size());
     for (const Block& block : other.blocks_) {
         // A copied block is full: the next entry starts a new one.

@@ -13,6 +13,8 @@
 class PackedTexts {
 public:
     PackedTexts() = default;
+    // A list that takes its memory in chunks of at most largestChunk bytes (see BlockArena).
+    explicit PackedTexts(std::size_t largestChunk) : arena_(largestChunk) {}
     PackedTexts(const PackedTexts& other);
     PackedTexts& operator=(const PackedTexts& other);
     PackedTexts(PackedTexts&&) noexcept = default;

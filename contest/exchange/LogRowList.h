@@ -32,5 +32,9 @@ public:
     const_iterator end() const { return {this, size()}; }
 
 private:
-    PackedTexts texts_;
+    // A band holds a fraction of a log's rows; small chunks keep the unused end of the last one
+    // small across sixteen bands.
+    static constexpr std::size_t kLargestChunk = std::size_t(1) << 18;
+
+    PackedTexts texts_{kLargestChunk};
 };
