@@ -100,15 +100,15 @@ std::string ExchangeComposer::formatSerial(int serial, int digits) {
 char* ExchangeComposer::writeSerial(char* out, int serial, int digits) {
     const int width = std::min(digits, kMaxSerialWidth);
     if (serial >= 0 && width <= 16) {
-        // The common case without printf: digits, then zeros in front up to the width.
-        char buffer[16];
-        const auto end = std::to_chars(buffer, buffer + sizeof buffer, serial).ptr;
-        const auto length = static_cast<int>(end - buffer);
-        if (width > length) {
-            std::memset(out, '0', static_cast<std::size_t>(width - length));
-            out += width - length;
+        // The common case without printf: zeros up to the width, then the digits written in place.
+        int length = 1;
+        for (int rest = serial; rest >= 10; rest /= 10) {
+            ++length;
         }
-        return copyBytes(out, std::string_view(buffer, static_cast<std::size_t>(length)));
+        for (int i = length; i < width; ++i) {
+            *out++ = '0';
+        }
+        return std::to_chars(out, out + length, serial).ptr;
     }
     char buffer[kMaxSerialWidth + 16];
     const int length = width > 0 ? std::snprintf(buffer, sizeof buffer, "%0*d", width, serial)
