@@ -31,6 +31,18 @@ constexpr Band kBands[BandPlan::kBandCount] = {
     {5'600'000'000, 5'850'000'000, "5600"},
 };
 
+// indexOf stops at the first band that does not end below the value.
+constexpr bool inAscendingOrderWithoutOverlap() {
+    for (int i = 0; i < BandPlan::kBandCount; ++i) {
+        if (kBands[i].lowHz > kBands[i].highHz ||
+            (i > 0 && kBands[i - 1].highHz >= kBands[i].lowHz)) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(inAscendingOrderWithoutOverlap());
+
 } // namespace
 
 int BandPlan::indexOf(std::string_view text) {
@@ -38,9 +50,10 @@ int BandPlan::indexOf(std::string_view text) {
     if (!value) {
         return kOtherBand;
     }
+    // Only the first band whose top is not below the value can hold it.
     for (int i = 0; i < kBandCount; ++i) {
-        if (value->within(kBands[i].lowHz, kBands[i].highHz)) {
-            return i;
+        if (value->hertz() <= kBands[i].highHz) {
+            return value->within(kBands[i].lowHz, kBands[i].highHz) ? i : kOtherBand;
         }
     }
     return kOtherBand;

@@ -2,8 +2,81 @@
 #include "CsvLogReader.h"
 
 #include "Cp932.h"
+#include "QsoTimestamp.h"
 
+#include <bit>
+#include <cstdint>
 #include <cstring>
+
+namespace {
+
+// cp932::trim, inline: the call, date and time fields of every line are trimmed.
+std::string_view trimmed(std::string_view text) {
+    auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    const char* begin = text.data();
+    const char* end = begin + text.size();
+    while (begin != end && blank(*begin)) {
+        ++begin;
+    }
+    while (end != begin && blank(end[-1])) {
+        --end;
+    }
+    return {begin, static_cast<std::size_t>(end - begin)};
+}
+
+// Lines are looked at eight bytes at a time where the byte order puts the first byte of the text
+// in the lowest byte of a word.
+constexpr bool kWordScan = std::endian::native == std::endian::little;
+
+std::uint64_t wordAt(const char* p) {
+    std::uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    return word;
+}
+
+// The high bit of each byte of word that equals c. Exact: no carry crosses from one byte to the
+// next, so every marked byte is a match.
+std::uint64_t bytesEqual(std::uint64_t word, char c) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101;
+    constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7F;
+    std::uint64_t x = word ^ (kOnes * static_cast<unsigned char>(c));
+    return ~(((x & kLow7) + kLow7) | x | kLow7);
+}
+
+// True when some byte of word equals c (the zero-byte test; unlike bytesEqual it may also mark
+// bytes above a match, which does not matter here).
+bool holdsByte(std::uint64_t word, char c) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101;
+    constexpr std::uint64_t kHighBits = 0x8080808080808080;
+    std::uint64_t x = word ^ (kOnes * static_cast<unsigned char>(c));
+    return ((x - kOnes) & ~x & kHighBits) != 0;
+}
+
+// The offset of the lowest marked byte of a bytesEqual mask.
+std::size_t firstMarked(std::uint64_t mask) {
+    return static_cast<unsigned>(std::countr_zero(mask)) / 8;
+}
+
+// The first ',' in [p, end), or end.
+const char* findComma(const char* p, const char* end) {
+    if constexpr (kWordScan) {
+        for (; end - p >= 8; p += 8) {
+            if (std::uint64_t commas = bytesEqual(wordAt(p), ',')) {
+                return p + firstMarked(commas);
+            }
+        }
+    }
+    while (p != end && *p != ',') {
+        ++p;
+    }
+    return p;
+}
+
+char upperZone(char letter) {
+    return letter == 'j' || letter == 'u' ? static_cast<char>(letter - 'a' + 'A') : letter;
+}
+
+} // namespace
 
 bool CsvLogReader::next(std::string_view text, bool atEnd, QsoRecord& record, Frame& frame) {
     const void* newline = std::memchr(text.data(), '\n', text.size());
@@ -21,32 +94,39 @@ bool CsvLogReader::next(std::string_view text, bool atEnd, QsoRecord& record, Fr
     for (int cr = 0; cr < 2 && end != 0 && text[end - 1] == '\r'; ++cr) {
         --end;
     }
-    frame.readable = readLine(text.substr(0, end), record);
+    frame.readable = readLine(text.data(), text.data() + end, record);
     frame.marked = frame.readable;
     return true;
 }
 
-bool CsvLogReader::readLine(std::string_view line, QsoRecord& record) {
-    // The date and time decide whether the line is a QSO at all, so the rest waits for them.
-    std::size_t pos = 0;
-    split(line, pos, 0, kTime + 1);
-    char zone = 0;
-    std::optional<QsoTimestamp> when = timestamp(zone);
-    if (!when) {
+bool CsvLogReader::readLine(const char* line, const char* end, QsoRecord& record) {
+    if (!splitPlain(line, end)) {
+        split(line, end);
+    }
+    std::string_view time = trimmed(fields_[kTime]);
+    if (time.size() != 6) {
         return false;
     }
-    split(line, pos, kTime + 1, kFieldCount);
-    std::string_view call = cp932::trim(fields_[kCall]);
-    std::size_t slash = call.find('/');
-    std::string_view portable =
-        slash == std::string_view::npos ? std::string_view() : call.substr(slash + 1);
+    char zone = upperZone(time[5]);
+    if (zone != 'J' && zone != 'U') {
+        return false;
+    }
+    std::string_view date = trimmed(fields_[kDate]);
+    if (!QsoTimestamp::fromHamlog(date, time.substr(0, 5))) {
+        return false;
+    }
+    std::string_view call = trimmed(fields_[kCall]);
+    std::size_t slash = 0;
+    while (slash < call.size() && call[slash] != '/') {
+        ++slash;
+    }
     store(record.call, call.substr(0, slash));
-    store(record.portable, portable);
-    std::array<char, 6> date = when->yymmdd();
-    store(record.qsoDate, std::string_view(date.data(), date.size()));
-    std::array<char, 4> hhmm = when->hhmm();
-    const char time[5] = {hhmm[0], hhmm[1], hhmm[2], hhmm[3], zone};
-    store(record.qsoTime, std::string_view(time, sizeof time));
+    store(record.portable, slash < call.size() ? call.substr(slash + 1) : std::string_view());
+    // A real "yy/mm/dd hh:mm" is written back as the same digits, so they are taken as they stand.
+    const char yymmdd[6] = {date[0], date[1], date[3], date[4], date[6], date[7]};
+    store(record.qsoDate, std::string_view(yymmdd, sizeof yymmdd));
+    const char hhmm[5] = {time[0], time[1], time[3], time[4], zone};
+    store(record.qsoTime, std::string_view(hhmm, sizeof hhmm));
     store(record.hisRst, fields_[kHisRst]);
     store(record.myRst, fields_[kMyRst]);
     store(record.freq, fields_[kFreq]);
@@ -62,66 +142,96 @@ bool CsvLogReader::readLine(std::string_view line, QsoRecord& record) {
 }
 
 // Bytes such as ',', '"', '/', CR and LF are never the trail byte of a Shift-JIS character, so
-// lines and fields are split byte by byte.
-void CsvLogReader::split(std::string_view line, std::size_t& pos, std::size_t first,
-                         std::size_t limit) {
-    std::size_t field = first;
-    for (; field < limit && pos != std::string_view::npos; ++field) {
-        std::size_t start = pos;
-        while (start < line.size() && line[start] == ' ') {
-            ++start;
-        }
-        std::size_t comma;
-        if (start < line.size() && line[start] == '"') {
-            // Quoted: "" stands for one quote; text between the closing quote and the comma is kept
-            // so that a stray quote never loses data.
-            std::string& out = quoted_[field];
-            out.clear();
-            std::size_t p = start + 1;
-            while (true) {
-                std::size_t quote = line.find('"', p);
-                if (quote == std::string_view::npos) {
-                    out.append(line.substr(p));
-                    p = line.size();
-                    break;
-                }
-                out.append(line.substr(p, quote - p));
-                if (quote + 1 < line.size() && line[quote + 1] == '"') {
-                    out.push_back('"');
-                    p = quote + 2;
-                } else {
-                    p = quote + 1;
-                    break;
+// lines and fields are split byte by byte. Fields are too short for a library search per field to
+// pay, so the bytes are looked at inline.
+bool CsvLogReader::splitPlain(const char* line, const char* end) {
+    std::size_t field = 0;
+    const char* start = line;
+    const char* p = line;
+    auto endField = [&](const char* comma) {
+        fields_[field] = std::string_view(start, static_cast<std::size_t>(comma - start));
+        start = comma + 1;
+        return ++field == kFieldCount;
+    };
+    if constexpr (kWordScan) {
+        for (; end - p >= 8; p += 8) {
+            std::uint64_t word = wordAt(p);
+            if (holdsByte(word, '"')) {
+                return false;
+            }
+            for (std::uint64_t commas = bytesEqual(word, ','); commas != 0; commas &= commas - 1) {
+                if (endField(p + firstMarked(commas))) {
+                    return true;
                 }
             }
-            comma = line.find(',', p);
-            out.append(cp932::trim(
-                line.substr(p, comma == std::string_view::npos ? line.npos : comma - p)));
-            fields_[field] = out;
-        } else {
-            comma = line.find(',', pos);
-            fields_[field] =
-                line.substr(pos, comma == std::string_view::npos ? line.npos : comma - pos);
         }
-        pos = comma == std::string_view::npos ? comma : comma + 1;
     }
-    for (; field < limit; ++field) {
+    for (; p != end; ++p) {
+        if (*p == '"') {
+            return false;
+        }
+        if (*p == ',' && endField(p)) {
+            return true;
+        }
+    }
+    fields_[field] = std::string_view(start, static_cast<std::size_t>(end - start));
+    while (++field < kFieldCount) {
+        fields_[field] = {};
+    }
+    return true;
+}
+
+void CsvLogReader::split(const char* line, const char* end) {
+    const char* pos = line;
+    std::size_t field = 0;
+    for (; field < kFieldCount && pos; ++field) {
+        const char* start = pos;
+        while (start != end && *start == ' ') {
+            ++start;
+        }
+        const char* stop;
+        if (start != end && *start == '"') {
+            stop = unquote(field, start, end);
+        } else {
+            stop = findComma(start, end);
+            fields_[field] = std::string_view(pos, static_cast<std::size_t>(stop - pos));
+        }
+        pos = stop == end ? nullptr : stop + 1;
+    }
+    for (; field < kFieldCount; ++field) {
         fields_[field] = {};
     }
 }
 
-std::optional<QsoTimestamp> CsvLogReader::timestamp(char& zone) const {
-    std::string_view time = cp932::trim(fields_[kTime]);
-    if (time.size() != 6) {
-        return std::nullopt;
+// "" stands for one quote; text between the closing quote and the comma is kept (trimmed) so that
+// a stray quote never loses data. A field without its closing quote runs to the end of the line.
+const char* CsvLogReader::unquote(std::size_t field, const char* open, const char* end) {
+    std::string& out = quoted_[field];
+    out.clear();
+    const char* p = open + 1;
+    while (true) {
+        const char* quote = p;
+        while (quote != end && *quote != '"') {
+            ++quote;
+        }
+        out.append(p, quote);
+        if (quote == end) {
+            fields_[field] = out;
+            return end;
+        }
+        if (quote + 1 != end && quote[1] == '"') {
+            out.push_back('"');
+            p = quote + 2;
+        } else {
+            p = quote + 1;
+            break;
+        }
     }
-    char letter = time[5];
-    if (letter == 'j' || letter == 'u') {
-        letter = static_cast<char>(letter - 'a' + 'A');
+    const char* comma = p;
+    while (comma != end && *comma != ',') {
+        ++comma;
     }
-    if (letter != 'J' && letter != 'U') {
-        return std::nullopt;
-    }
-    zone = letter;
-    return QsoTimestamp::fromHamlog(cp932::trim(fields_[kDate]), time.substr(0, 5));
+    out.append(cp932::trim(std::string_view(p, static_cast<std::size_t>(comma - p))));
+    fields_[field] = out;
+    return comma;
 }

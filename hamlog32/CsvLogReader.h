@@ -2,10 +2,8 @@
 #pragma once
 
 #include "LogReader.h"
-#include "QsoTimestamp.h"
 
 #include <array>
-#include <optional>
 #include <string>
 
 class CsvLogReader : public LogReader {
@@ -33,13 +31,16 @@ public:
     bool next(std::string_view text, bool atEnd, QsoRecord& record, Frame& frame) override;
 
 private:
-    bool readLine(std::string_view line, QsoRecord& record);
-    // Splits fields [first, limit) of line into fields_, starting at pos (the start of field
-    // 'first'); pos ends at the start of field 'limit', or at npos once the line has no more fields
-    // (the rest are then empty). Quoted fields are unescaped into quoted_.
-    void split(std::string_view line, std::size_t& pos, std::size_t first, std::size_t limit);
-    // The date and time of the split line and its zone letter ('J' or 'U'); none when malformed.
-    std::optional<QsoTimestamp> timestamp(char& zone) const;
+    bool readLine(const char* line, const char* end, QsoRecord& record);
+    // Splits the line ending at end into fields_ when it holds no quote, so that every comma ends
+    // a field; false (fields_ undefined) when it finds one.
+    bool splitPlain(const char* line, const char* end);
+    // Splits any line into fields_; fields past the last one of the line are empty. Quoted fields
+    // are unescaped into quoted_.
+    void split(const char* line, const char* end);
+    // Unescapes the quoted field whose opening quote is at open into quoted_[field]; returns where
+    // the field ends (its comma, or end).
+    const char* unquote(std::size_t field, const char* open, const char* end);
 
     std::array<std::string_view, kFieldCount> fields_{};
     // Kept between records, so only the first quoted fields of a log allocate.

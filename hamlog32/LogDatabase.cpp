@@ -126,7 +126,9 @@ bool LogDatabase::read(std::size_t number, QsoRecord& record) {
         return true;
     }
     LogReader::Frame frame;
-    if (number <= offsets_.size()) {
+    // Counted here rather than asked of the deque, whose size() is not free, on every step.
+    std::size_t known = offsets_.size();
+    if (number <= known) {
         if (!lookup_) {
             lookup_ = std::make_unique<LogWindow>(*source_, std::min(windowBytes_, kLookupBytes),
                                                   maxWindowBytes());
@@ -147,11 +149,12 @@ bool LogDatabase::read(std::size_t number, QsoRecord& record) {
     // Records skipped on the way are read into a scratch record; only the one asked for is the
     // caller's.
     QsoRecord skipped;
-    while (offsets_.size() < number) {
-        QsoRecord& target = offsets_.size() + 1 == number ? record : skipped;
+    while (known < number) {
+        QsoRecord& target = known + 1 == number ? record : skipped;
         if (!step(target, frame)) {
             return false;
         }
+        known += frame.readable ? 1 : 0; // step numbered it
     }
     return true;
 }

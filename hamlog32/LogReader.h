@@ -1,9 +1,12 @@
 // The interface of one log file format: framing the record at the start of a text and reading it.
 #pragma once
 
+#include "ByteCopy.h"
+#include "Cp932.h"
 #include "QsoRecord.h"
 
 #include <cstddef>
+#include <cstring>
 #include <string_view>
 
 class LogReader {
@@ -27,10 +30,18 @@ public:
     virtual bool next(std::string_view text, bool atEnd, QsoRecord& record, Frame& frame) = 0;
 
 protected:
-    // QsoRecord::setText for any view, also one without storage (an absent field), which must not
-    // reach memcpy as a null pointer.
+    // QsoRecord::setText for any view, also one without storage (an absent field). Inline and
+    // without library calls, as it runs for every field of every record: the width is a constant,
+    // so the zero fill is a few stores, and the copy is a few word moves. The character boundary
+    // is only looked for when the last byte kept is not ASCII.
     template <std::size_t N>
     static void store(char (&field)[N], std::string_view value) {
-        QsoRecord::setText(field, value.data() ? value : std::string_view(""));
+        std::size_t n = value.size() < N ? value.size() : N;
+        if (n != 0 && static_cast<unsigned char>(value[n - 1]) >= 0x80 &&
+            cp932::boundaryAtOrBefore(value, n) != n) {
+            --n; // the cut leaves out at most the one lead byte
+        }
+        std::memset(field, 0, N);
+        copyBytes(field, value.substr(0, n));
     }
 };

@@ -2,6 +2,7 @@
 #include "Megahertz.h"
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -21,40 +22,41 @@ bool isBlank(char c) {
 } // namespace
 
 std::optional<Megahertz> Megahertz::parseLeading(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && isBlank(text[i])) {
-        ++i;
+    const char* p = text.data();
+    const char* end = p + text.size();
+    while (p != end && isBlank(*p)) {
+        ++p;
     }
+    const char* wholeDigits = p;
     std::uint64_t whole = 0;
-    bool saturated = false;
-    bool anyDigit = false;
-    for (; i < text.size() && isDigit(text[i]); ++i) {
-        anyDigit = true;
-        if (!saturated) {
-            whole = whole * 10 + static_cast<unsigned>(text[i] - '0');
-            saturated = whole >= kMegahertzLimit;
+    for (; p != end && isDigit(*p); ++p) {
+        if (whole < kMegahertzLimit) { // beyond it the value saturates, so it stops growing
+            whole = whole * 10 + static_cast<unsigned>(*p - '0');
         }
     }
+    bool anyDigit = p != wholeDigits;
     std::uint64_t fraction = 0; // in hertz
     bool belowHertz = false;
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        std::uint64_t scale = kHertzPerMegahertz / 10;
-        for (; i < text.size() && isDigit(text[i]); ++i) {
-            anyDigit = true;
-            unsigned digit = static_cast<unsigned>(text[i] - '0');
-            if (scale > 0) {
-                fraction += digit * scale;
-                scale /= 10;
+    if (p != end && *p == '.') {
+        ++p;
+        // Hertz for a digit at each place after the point; later places are below one hertz.
+        static constexpr unsigned kPlaceHertz[] = {100'000, 10'000, 1'000, 100, 10, 1};
+        const char* fractionDigits = p;
+        for (; p != end && isDigit(*p); ++p) {
+            unsigned digit = static_cast<unsigned>(*p - '0');
+            std::size_t place = static_cast<std::size_t>(p - fractionDigits);
+            if (place < std::size(kPlaceHertz)) {
+                fraction += digit * kPlaceHertz[place];
             } else if (digit != 0) {
                 belowHertz = true;
             }
         }
+        anyDigit = anyDigit || p != fractionDigits;
     }
     if (!anyDigit) {
         return std::nullopt;
     }
-    if (saturated) {
+    if (whole >= kMegahertzLimit) {
         return Megahertz(std::numeric_limits<std::uint64_t>::max(), false);
     }
     return Megahertz(whole * kHertzPerMegahertz + fraction, belowHertz);

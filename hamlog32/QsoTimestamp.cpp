@@ -18,6 +18,13 @@ int digitsAt(std::string_view text, std::size_t pos, std::size_t count) {
     return value;
 }
 
+// The value of two ASCII digits at text, otherwise -1.
+int twoDigits(const char* text) {
+    unsigned tens = static_cast<unsigned char>(text[0]) - unsigned('0');
+    unsigned ones = static_cast<unsigned char>(text[1]) - unsigned('0');
+    return tens <= 9 && ones <= 9 ? static_cast<int>(tens * 10 + ones) : -1;
+}
+
 void putTwoDigits(char* out, int value) {
     out[0] = static_cast<char>('0' + value / 10 % 10);
     out[1] = static_cast<char>('0' + value % 10);
@@ -64,12 +71,13 @@ std::optional<QsoTimestamp> QsoTimestamp::fromHamlog(std::string_view date, std:
         time[2] != ':') {
         return std::nullopt;
     }
-    int yy = digitsAt(date, 0, 2);
+    // Every CSV line is checked here, so the fixed places are read without bounds checks.
+    int yy = twoDigits(date.data());
     if (yy < 0) {
         return std::nullopt;
     }
-    return make(yy < 50 ? 2000 + yy : 1900 + yy, digitsAt(date, 3, 2), digitsAt(date, 6, 2),
-                digitsAt(time, 0, 2), digitsAt(time, 3, 2));
+    return make(yy < 50 ? 2000 + yy : 1900 + yy, twoDigits(date.data() + 3),
+                twoDigits(date.data() + 6), twoDigits(time.data()), twoDigits(time.data() + 3));
 }
 
 QsoTimestamp QsoTimestamp::later(int hours) const {

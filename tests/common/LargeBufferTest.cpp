@@ -40,12 +40,16 @@ TEST(LargeBuffer, MovesHandOverTheMemory) {
     EXPECT_EQ(c.size(), LargeBuffer::kHugePage);
 }
 
-TEST(ByteCopy, EveryShortLengthLandsExactly) {
-    const std::string source = "0123456789abcdefghijklmnopqrstuvwxyz";
-    for (std::size_t n = 0; n <= source.size() - 3; ++n) {
-        std::string out(40, '#');
+TEST(ByteCopy, EveryLengthLandsExactly) {
+    // Every path: up to 3, 4 to 7, 8 to 16, 17 to 64 bytes, and beyond.
+    std::string source;
+    for (int i = 0; i < 80; ++i) {
+        source.push_back(static_cast<char>('0' + i % 75));
+    }
+    for (std::size_t n = 0; n <= 77; ++n) {
+        std::string out(90, '#');
         char* end = copyBytes(out.data() + 1, std::string_view(source).substr(3, n));
         EXPECT_EQ(end, out.data() + 1 + n);
-        EXPECT_EQ(out, "#" + source.substr(3, n) + std::string(39 - n, '#')) << n;
+        EXPECT_EQ(out, "#" + source.substr(3, n) + std::string(89 - n, '#')) << n;
     }
 }

@@ -66,6 +66,16 @@ TEST(BandPlan, ClassifiesFrequenciesLabelsAndEdges) {
         {"", 15},
         {"   ", 15},
         {"9999999999999999999999999", 15},
+        // Digits below one hertz count only at a band's top edge; values between bands are in none.
+        {"2.0000000", 0},
+        {"2.0000001", 15},
+        {"1.9999999", 0},
+        {"5849.9999999", 14},
+        {"5", 15},
+        {"100", 15},
+        {"2300", 15},
+        {"999999999999", 15},
+        {"1000000000000", 15},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(BandPlan::indexOf(c.text), c.band) << '"' << c.text << '"';

@@ -16,6 +16,35 @@ struct CsvCase {
 
 const std::string kRest = ",599,579,7.025,CW,1001,PM95,J,Taro,Tokyo,r1,r2";
 
+// Every record's fields as raw bytes separated by '|', without the empty ones at the end.
+std::vector<std::string> describeBytes(const std::string& text) {
+    std::vector<std::string> out;
+    for (const QsoRecord& r : log_test::records(text, LogFormat::kCsv)) {
+        std::string line;
+        for (std::string_view field :
+             {QsoRecord::text(r.call), QsoRecord::text(r.portable), QsoRecord::text(r.qsoDate),
+              QsoRecord::text(r.qsoTime), QsoRecord::text(r.hisRst), QsoRecord::text(r.myRst),
+              QsoRecord::text(r.freq), QsoRecord::text(r.mode), QsoRecord::text(r.code),
+              QsoRecord::text(r.gl), QsoRecord::text(r.qsl), QsoRecord::text(r.name),
+              QsoRecord::text(r.qth), QsoRecord::text(r.remarks1), QsoRecord::text(r.remarks2)}) {
+            line.append(field).push_back('|');
+        }
+        out.push_back(line.erase(line.find_last_not_of('|') + 1));
+    }
+    return out;
+}
+
+// One double-byte character (a kanji) in CP932.
+const std::string kKanji = "\x8A\xBF";
+
+std::string repeat(const std::string& text, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i) {
+        out += text;
+    }
+    return out;
+}
+
 } // namespace
 
 TEST(CsvLogReader, ReadsLinesAsTheTableSays) {
@@ -101,4 +130,88 @@ TEST(CsvLogReader, ReadsTheSameRecordAgainAndAfterOthers) {
     EXPECT_EQ(QsoRecord::text(record.qsoTime), "2105J");
     EXPECT_FALSE(database->read(0, record));
     EXPECT_FALSE(database->read(3, record));
+}
+
+// Raw Shift-JIS bytes, so that widths, lone lead bytes and quotes sit exactly where wanted.
+TEST(CsvLogReader, StoresFieldsAtTheirWidthsAsTheTableSays) {
+    const std::string head = "JA1ABC,98/05/03,21:05J";
+    const std::string headOut = "JA1ABC||980503|2105J";
+    const std::string q29(29, 'q');
+    const std::string r55(55, 'r');
+    const struct {
+        const char* what;
+        std::string text;
+        std::vector<std::string> expected;
+    } cases[] = {
+        {"every field exactly at its width keeps all its bytes",
+         "JA1ABCDE/P123,98/05/03,21:05J,5999,5799,14.02500,SSTV,1001001,PM95AB1,JJJJ,"
+         "Yamada Taro12," +
+             q29 + "," + r55 + "," + r55 + "\n",
+         {"JA1ABCDE|P123|980503|2105J|5999|5799|14.02500|SSTV|1001001|PM95AB1|JJJJ|Yamada Taro12|" +
+          q29 + "|" + r55 + "|" + r55}},
+        {"one byte over the width is cut off",
+         "JA1ABCDEF/P1234,98/05/03,21:05J,59999,57999,14.025001,SSTVX,10010011,PM95AB12,JJJJJ,"
+         "Yamada Taro123," +
+             q29 + "x," + r55 + "x," + r55 + "x\n",
+         {"JA1ABCDE|P123|980503|2105J|5999|5799|14.02500|SSTV|1001001|PM95AB1|JJJJ|Yamada Taro12|" +
+          q29 + "|" + r55 + "|" + r55}},
+        {"a double-byte character across the width is left out whole; one ending at it is kept",
+         head + ",599,579,7,CW,1001,,,ab" + repeat(kKanji, 6) + ",a" + repeat(kKanji, 14) + "," +
+             repeat(kKanji, 28) + "\n",
+         {headOut + "|599|579|7|CW|1001|||ab" + repeat(kKanji, 5) + "|a" + repeat(kKanji, 14) +
+          "|" + repeat(kKanji, 27)}},
+        {"a lone lead byte ending a short field is dropped",
+         head + ",599,579,7,C\x8A,\x81\x81\x81,,,Taro\x81,Tokyo\n",
+         {headOut + "|599|579|7|C|\x81\x81|||Taro|Tokyo"}},
+        {"bytes in the lead byte range pair up from the last byte outside it",
+         head + ",599,579,7,CW,1001,,,a" + repeat("\x81", 13) + "," + repeat("\x81", 15) + "\n",
+         {headOut + "|599|579|7|CW|1001|||a" + repeat("\x81", 12) + "|" + repeat("\x81", 14)}},
+        {"a lead byte just before a comma is cut and the comma still ends the field",
+         head + kRest.substr(0, kRest.find("Taro")) + "\x8A,Tokyo\n",
+         {headOut + "|599|579|7.025|CW|1001|PM95|J||Tokyo"}},
+        {"quoted last field on a line without a line end",
+         head + ",599,579,7.025,CW,1001,PM95,J,Taro,Tokyo,r1,\"r,2\"",
+         {headOut + "|599|579|7.025|CW|1001|PM95|J|Taro|Tokyo|r1|r,2"}},
+        {"a quoted field without its closing quote takes the rest of the line",
+         head + ",599,579,7.025,CW,1001,PM95,J,Taro,Tokyo,r1,\"r2,x,y\n",
+         {headOut + "|599|579|7.025|CW|1001|PM95|J|Taro|Tokyo|r1|r2,x,y"}},
+        {"empty last field",
+         head + ",599,579,7.025,CW,1001,PM95,J,Taro,Tokyo,r1,\r\n",
+         {headOut + "|599|579|7.025|CW|1001|PM95|J|Taro|Tokyo|r1"}},
+        {"a quote inside an unquoted field is kept; text after a closing quote is kept trimmed",
+         head + ",599,579,7.025,CW,1001,PM95,J,Ta\"ro,\"To\"kyo \t,r1,r2\n",
+         {headOut + "|599|579|7.025|CW|1001|PM95|J|Ta\"ro|Tokyo|r1|r2"}},
+        {"a quote only in the ignored fifteenth field changes nothing",
+         head + kRest + ",\"x,y\"\n",
+         {headOut + "|599|579|7.025|CW|1001|PM95|J|Taro|Tokyo|r1|r2"}},
+        {"a CR inside a field is kept; up to two before the LF are not part of the line",
+         head + ",5\r9,579\r\r\n" + head + ",599,579\r\r\r\n",
+         {headOut + "|5\r9|579", headOut + "|599|579\r"}},
+        {"blanks before an unquoted field are kept, before a quoted one skipped",
+         head + ", 59,  \"57\" ,  7.025\n",
+         {headOut + "| 59|57|  7.025"}},
+        {"call, date and time are trimmed; the zone letter is upper cased",
+         "\tJA1ABC/2 ,\t98/05/03 , 21:05u\t,599\n",
+         {"JA1ABC|2|980503|2105U|599"}},
+        {"quotes around the date and time", "\"JA1ABC\",\"98/05/03\", \"21:05J\"\n", {headOut}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(describeBytes(c.text), c.expected) << c.what;
+    }
+}
+
+// Fields are looked for eight bytes at a time: each field end must be found wherever it falls in a
+// word, and in the bytes after the last whole word.
+TEST(CsvLogReader, FieldsEndAnywhereInAWord) {
+    const std::string expected =
+        "JA1ABC||980503|2105J|599|579|7.025|CW|1001|PM95|J|Taro|Tokyo|r1|r2";
+    for (std::size_t shift = 0; shift < 17; ++shift) {
+        const std::string blanks(shift, ' ');
+        const std::string line = blanks + "JA1ABC,98/05/03,21:05J" + kRest;
+        for (const std::string& text :
+             {line + "\n", line, line + ",x\r\n", line.substr(0, line.size() - 2) + "\"r2\"\n"}) {
+            EXPECT_EQ(describeBytes(text), std::vector<std::string>{expected})
+                << "shift " << shift << ": " << text;
+        }
+    }
 }
