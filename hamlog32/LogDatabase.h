@@ -70,7 +70,7 @@ private:
     std::size_t windowBytes_;
     // Where each numbered record's frame starts; a deque grows without copying what it holds.
     std::deque<std::uint64_t> offsets_;
-    QsoRecord first_{};                  // record 1 when probe() read it
+    QsoRecord first_{}; // record 1 when probe() read it
     bool firstKept_ = false;
     bool recognised_ = false;
     bool sawText_ = false;

@@ -8,8 +8,8 @@
 int main(int argc, char** argv) {
     // Tests never need a display; an explicit -platform argument still wins.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    // Without a session Qt notes on every start that it has no runtime folder; a private one for the
-    // run keeps test and build logs quiet.
+    // Without a session Qt notes on every start that it has no runtime folder; a private one for
+    // the run keeps test and build logs quiet.
     std::string runtime;
     if (std::getenv("XDG_RUNTIME_DIR") == nullptr) {
         char folder[] = "/tmp/korvane-tests-XXXXXX";
