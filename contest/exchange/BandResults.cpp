@@ -44,11 +44,3 @@ void BandResults::appendRow(int band, const LogRow& row) {
         ++unfiled_;
     }
 }
-
-void BandResults::appendPackedRow(int band, std::string_view packedRow) {
-    if (BandTable::isBand(band)) {
-        rows_[band].pushPacked(packedRow);
-    } else {
-        ++unfiled_;
-    }
-}

@@ -33,8 +33,10 @@ public:
     // Appends the row to the band's list. A value outside 0..15 files it nowhere but counts it as
     // unfiled, so the summary can tell that its totals miss a QSO.
     void appendRow(int band, const LogRow& row);
-    // The same for a row already in the row list's packed form (LogRowList::pushPacked).
-    void appendPackedRow(int band, std::string_view packedRow);
+    // The same for a row written straight into a band's list (0..15) in its packed form: room for
+    // at most `room` bytes, then the row's size (see LogRowList::beginPacked).
+    char* beginPackedRow(int band, std::size_t room) { return rows_[band].beginPacked(room); }
+    void commitPackedRow(int band, std::size_t bytes) { rows_[band].commitPacked(bytes); }
     std::size_t unfiledCount() const { return unfiled_; }
 
 private:

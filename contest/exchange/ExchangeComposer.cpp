@@ -82,7 +82,29 @@ enum QsoField {
 
 ExchangeComposer::ExchangeComposer(const ExchangeRules& rules, const LogClassifier& classifier,
                                    BandResults& results)
-    : rules_(rules), classifier_(classifier), results_(results) {}
+    : rules_(rules), classifier_(classifier), results_(results) {
+    char fixed[kIntBytes];
+    pointsText_.assign(fixed,
+                       std::to_chars(fixed, fixed + sizeof fixed, rules_.logPoints.fixedValue).ptr);
+    sent_ = stepsOf(rules_.sendNo, RstSource::Sent, true);
+    received_ = stepsOf(rules_.recvNo, RstSource::Received, true);
+    operator_ = stepsOf(rules_.logOperator, RstSource::Received, false);
+    remarks_ = stepsOf(rules_.logRemarks, RstSource::Received, false);
+    const ExchangeComponent& multi = rules_.logMulti;
+    multiplier_ = {singleKind(multi.choice), multi.fixedText, multi.qsoField, multi.fromColumn,
+                   multi.toColumn};
+    const ExchangeRules::Points& points = rules_.logPoints;
+    points_ = {singleKind(points.choice), pointsText_, points.qsoField, points.fromColumn,
+               points.toColumn};
+    sameFieldMultipliers_ = multipliersFromSameField(rules_);
+
+    // Five prefix bytes a column; date, time and station are short, and the multiplier and the
+    // points are one part each.
+    constexpr std::size_t kOnePart = kWidestField + kIntBytes;
+    rowRoom_ = kColumnCount * 5 + 3 * kOnePart + multi.fixedText.size() + kOnePart +
+               pointsText_.size() + kOnePart + sent_.bound + received_.bound + operator_.bound +
+               remarks_.bound;
+}
 
 std::string ExchangeComposer::cutColumns(std::string_view text, int fromColumn, int toColumn) {
     std::string out(text.size(), '\0');
@@ -130,15 +152,29 @@ std::size_t ExchangeComposer::componentBound(ComponentKind kind, std::size_t fix
     }
 }
 
-std::size_t ExchangeComposer::ruleBound(const ExchangeRules::ThreeParts& parts,
-                                        bool withSerialWidths) {
-    std::size_t bound = 0;
+ExchangeComposer::Steps ExchangeComposer::stepsOf(const ExchangeRules::ThreeParts& parts,
+                                                  RstSource whichRst, bool withSerialWidths) {
+    Steps steps;
     for (int i = 0; i < static_cast<int>(parts.size()); ++i) {
         const ExchangeComponent& c = parts[i];
-        bound += componentBound(threePartKind(i, c.choice), c.fixedText.size(),
-                                withSerialWidths ? c.digits : 0);
+        const ComponentKind kind = threePartKind(i, c.choice);
+        if (kind == ComponentKind::None) { // most rules leave parts unused
+            continue;
+        }
+        const int digits = withSerialWidths ? c.digits : 0;
+        steps.steps[steps.count++] = {kind,       c.fixedText, c.qsoField, c.fromColumn,
+                                      c.toColumn, digits,      whichRst};
+        steps.bound += componentBound(kind, c.fixedText.size(), digits);
     }
-    return bound;
+    return steps;
+}
+
+char* ExchangeComposer::writeSteps(char* out, const QsoRecord& record, const Steps& steps,
+                                   int serial) const {
+    for (int i = 0; i < steps.count; ++i) {
+        out = writeStep(out, record, steps.steps[i], serial);
+    }
+    return out;
 }
 
 bool ExchangeComposer::multipliersFromSameField(const ExchangeRules& rules) {
@@ -233,34 +269,19 @@ char* ExchangeComposer::writeComponent(char* out, const QsoRecord& record, Compo
 std::string ExchangeComposer::composeRule(const QsoRecord& record,
                                           const ExchangeRules::ThreeParts& parts, int serial,
                                           RstSource whichRst, bool withSerialWidths) const {
-    std::string text(ruleBound(parts, withSerialWidths), '\0');
-    char* end = writeRule(text.data(), record, parts, serial, whichRst, withSerialWidths);
-    text.resize(static_cast<std::size_t>(end - text.data()));
+    const Steps steps = stepsOf(parts, whichRst, withSerialWidths);
+    std::string text(steps.bound, '\0');
+    text.resize(
+        static_cast<std::size_t>(writeSteps(text.data(), record, steps, serial) - text.data()));
     return text;
 }
 
-char* ExchangeComposer::writeRule(char* out, const QsoRecord& record,
-                                  const ExchangeRules::ThreeParts& parts, int serial,
-                                  RstSource whichRst, bool withSerialWidths) const {
-    for (int i = 0; i < static_cast<int>(parts.size()); ++i) {
-        const ExchangeComponent& c = parts[i];
-        const ComponentKind kind = threePartKind(i, c.choice);
-        if (kind != ComponentKind::None) { // most rules leave parts unused
-            out = writeComponent(out, record, kind, c.fixedText, c.qsoField, c.fromColumn,
-                                 c.toColumn, serial, whichRst, withSerialWidths ? c.digits : 0);
-        }
-    }
-    return out;
-}
-
 char* ExchangeComposer::writeMultiplier(char* out, const QsoRecord& record, int band) {
-    const ExchangeComponent& log = rules_.logMulti;
-    char* end = writeComponent(out, record, singleKind(log.choice), log.fixedText, log.qsoField,
-                               log.fromColumn, log.toColumn, 0, RstSource::Sent, 0);
+    char* end = writeStep(out, record, multiplier_, 0);
     const std::string_view value =
         cp932::trimRight(std::string_view(out, static_cast<std::size_t>(end - out)));
 
-    if (multipliersFromSameField(rules_)) {
+    if (sameFieldMultipliers_) {
         // Only the QSO that brings a value first on its band shows it.
         const bool isNew = !value.empty() && results_.addMultiplier(band, value);
         return isNew ? out + value.size() : out;
@@ -280,32 +301,13 @@ int ExchangeComposer::composeRow(const QsoRecord& record, int serial) {
                       classifier_.bandIndex(FieldText(QsoRecord::text(record.freq)).c_str()));
 }
 
-std::size_t ExchangeComposer::rowRoom() const {
-    // Whatever the choices: a part is at most its fixed text, the widest field or the widest
-    // serial; the fixed columns and the points are far shorter than the spare part's worth.
-    constexpr std::size_t kAnyPart =
-        kWidestField + static_cast<std::size_t>(kMaxSerialWidth) + kIntBytes;
-    std::size_t room = (kColumnCount + 1) * (5 + kAnyPart);
-    for (const auto* rule :
-         {&rules_.sendNo, &rules_.recvNo, &rules_.logOperator, &rules_.logRemarks}) {
-        for (const ExchangeComponent& part : *rule) {
-            room += part.fixedText.size() + kAnyPart;
-        }
-    }
-    return room + rules_.logMulti.fixedText.size();
-}
-
 int ExchangeComposer::composeRow(const QsoRecord& record, int serial, int band) {
     if (!BandTable::isBand(band)) {
         // No list holds the row and no tally takes its values: only the count of unfiled QSOs.
         results_.appendRow(band, LogRow{});
         return band;
     }
-    // The rules may change between rows, so the room is measured afresh.
-    if (const std::size_t room = rowRoom(); entry_.size() < room) {
-        entry_.resize(room);
-    }
-    char* const start = entry_.data();
+    char* const start = results_.beginPackedRow(band, rowRoom_);
     char* out = start;
     const std::string_view date = QsoRecord::text(record.qsoDate);
     out = writeColumn(out, [&](char* at) {
@@ -328,28 +330,12 @@ int ExchangeComposer::composeRow(const QsoRecord& record, int serial, int band) 
         }
         return at;
     });
-    out = writeColumn(out, [&](char* at) {
-        return writeRule(at, record, rules_.sendNo, serial, RstSource::Sent, true);
-    });
-    out = writeColumn(out, [&](char* at) {
-        return writeRule(at, record, rules_.recvNo, serial, RstSource::Received, true);
-    });
+    out = writeColumn(out, [&](char* at) { return writeSteps(at, record, sent_, serial); });
+    out = writeColumn(out, [&](char* at) { return writeSteps(at, record, received_, serial); });
     out = writeColumn(out, [&](char* at) { return writeMultiplier(at, record, band); });
-    const ExchangeRules::Points& points = rules_.logPoints;
-    out = writeColumn(out, [&](char* at) {
-        char fixed[kIntBytes];
-        const char* fixedEnd = std::to_chars(fixed, fixed + sizeof fixed, points.fixedValue).ptr;
-        return writeComponent(at, record, singleKind(points.choice),
-                              std::string_view(fixed, static_cast<std::size_t>(fixedEnd - fixed)),
-                              points.qsoField, points.fromColumn, points.toColumn, serial,
-                              RstSource::Sent, 0);
-    });
-    out = writeColumn(out, [&](char* at) {
-        return writeRule(at, record, rules_.logOperator, serial, RstSource::Received, false);
-    });
-    out = writeColumn(out, [&](char* at) {
-        return writeRule(at, record, rules_.logRemarks, serial, RstSource::Received, false);
-    });
-    results_.appendPackedRow(band, std::string_view(start, static_cast<std::size_t>(out - start)));
+    out = writeColumn(out, [&](char* at) { return writeStep(at, record, points_, serial); });
+    out = writeColumn(out, [&](char* at) { return writeSteps(at, record, operator_, serial); });
+    out = writeColumn(out, [&](char* at) { return writeSteps(at, record, remarks_, serial); });
+    results_.commitPackedRow(band, static_cast<std::size_t>(out - start));
     return band;
 }

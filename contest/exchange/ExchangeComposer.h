@@ -12,7 +12,6 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 class ExchangeComposer {
 public:
@@ -20,10 +19,13 @@ public:
     // 県No, GL, 名前, QTH, Remarks1, Remarks2).
     static constexpr int kQsoFieldCount = 14;
 
-    // The composer reads the rules and the classifier and writes the results; all three must
-    // outlive it.
+    // The composer works from a copy of the rules, taken here; it reads the classifier and writes
+    // the results, which must both outlive it.
     ExchangeComposer(const ExchangeRules& rules, const LogClassifier& classifier,
                      BandResults& results);
+    // The plan points into the composer's own copy of the rules, so a composer stays where it is.
+    ExchangeComposer(const ExchangeComposer&) = delete;
+    ExchangeComposer& operator=(const ExchangeComposer&) = delete;
 
     // Composes the row of one accepted QSO, updates its band's multiplier tally and appends the row
     // to its band. The record carries its frequency text (not the band label); serial is the QSO's
@@ -82,27 +84,49 @@ public:
 private:
     // Composition writes at a pointer into room its caller has made: at least the bound of what is
     // written, which never depends on the record beyond its fields' widths. The string forms make
-    // that room in the string; a row is composed straight into its packed form.
+    // that room in the string; a row is composed straight into its band's packed list.
     static std::size_t componentBound(ComponentKind kind, std::size_t fixedBytes, int digits);
-    static std::size_t ruleBound(const ExchangeRules::ThreeParts& parts, bool withSerialWidths);
-    // Bytes enough for a packed row under the present rules.
-    std::size_t rowRoom() const;
     static char* writeSerial(char* out, int serial, int digits);
     char* writeComponent(char* out, const QsoRecord& record, ComponentKind kind,
                          std::string_view fixedText, int qsoField, int fromColumn, int toColumn,
                          int serial, RstSource whichRst, int digits) const;
-    char* writeRule(char* out, const QsoRecord& record, const ExchangeRules::ThreeParts& parts,
-                    int serial, RstSource whichRst, bool withSerialWidths) const;
     void appendComponent(std::string& out, const QsoRecord& record, ComponentKind kind,
                          std::string_view fixedText, int qsoField, int fromColumn, int toColumn,
                          int serial, RstSource whichRst, int digits) const;
     std::string_view fieldView(const QsoRecord& record, int qsoField, RstSource whichRst) const;
+
+    // A rule's parts as the steps that write something, their arguments worked out once.
+    struct Step {
+        ComponentKind kind = ComponentKind::None;
+        std::string_view fixedText;
+        int qsoField = 0;
+        int fromColumn = 0;
+        int toColumn = 0;
+        int digits = 0;
+        RstSource whichRst = RstSource::Sent;
+    };
+    struct Steps {
+        Step steps[3];
+        int count = 0;
+        std::size_t bound = 0; // the most bytes they write
+    };
+    static Steps stepsOf(const ExchangeRules::ThreeParts& parts, RstSource whichRst,
+                         bool withSerialWidths);
+    char* writeStep(char* out, const QsoRecord& record, const Step& step, int serial) const {
+        return writeComponent(out, record, step.kind, step.fixedText, step.qsoField,
+                              step.fromColumn, step.toColumn, serial, step.whichRst, step.digits);
+    }
+    char* writeSteps(char* out, const QsoRecord& record, const Steps& steps, int serial) const;
     // The multiplier column of one QSO at out, with the band's tally updated; returns the end.
     char* writeMultiplier(char* out, const QsoRecord& record, int band);
 
-    const ExchangeRules& rules_;
+    const ExchangeRules rules_;
     const LogClassifier& classifier_;
     BandResults& results_;
-    std::vector<char> entry_; // the row being composed, reused from row to row
+    std::string pointsText_; // the fixed points value as text
+    Steps sent_, received_, operator_, remarks_;
+    Step multiplier_, points_;
+    bool sameFieldMultipliers_;
+    std::size_t rowRoom_ = 0; // bytes enough for any packed row
     std::string scratch_;
 };

@@ -29,12 +29,6 @@ void LogRowList::push_back(const LogRow& row) {
     texts_.add(texts);
 }
 
-void LogRowList::pushPacked(std::string_view packedRow) {
-    char* out = texts_.beginEntry(packedRow.size());
-    std::memcpy(out, packedRow.data(), packedRow.size());
-    texts_.commitEntry(packedRow.size());
-}
-
 LogRow LogRowList::operator[](std::size_t index) const {
     std::array<std::string_view, kTextCount> texts;
     texts_.get(index, texts);

@@ -14,9 +14,11 @@ public:
     using iterator = const_iterator;
 
     void push_back(const LogRow& row);
-    // Appends a row given as one entry of the packed form: its nine texts in column order, each
-    // as PackedTexts::putText writes it.
-    void pushPacked(std::string_view packedRow);
+    // Appends a row written by the caller in the packed form: its nine texts in column order, each
+    // as PackedTexts::putText writes it, in at most `room` bytes from the pointer returned; then
+    // the bytes written.
+    char* beginPacked(std::size_t room) { return texts_.beginEntry(room); }
+    void commitPacked(std::size_t bytes) { texts_.commitEntry(bytes); }
     void clear() { texts_.clear(); }
     std::size_t size() const { return texts_.size(); }
     bool empty() const { return texts_.empty(); }
