@@ -1,4 +1,4 @@
-// Linear probing over a power-of-two table kept at most seven eighths full.
+// Linear probing over groups of six slots, kept at most four fifths full.
 #include "RepeatSet.h"
 
 #include <cstring>
@@ -22,33 +22,35 @@ std::uint64_t RepeatSet::hash(std::uint64_t call, std::uint8_t band) {
     return h ^ (h >> 31);
 }
 
-std::size_t RepeatSet::find(std::uint64_t call, std::uint8_t band, std::uint64_t h) const {
+RepeatSet::Slot RepeatSet::find(std::uint64_t call, std::uint8_t band, std::uint64_t h) const {
     const std::uint8_t tag = tagOf(h);
-    const std::size_t mask = slots_ - 1;
-    for (std::size_t i = static_cast<std::size_t>(h) & mask;; i = (i + 1) & mask) {
-        if (tags_[i] == 0 || (tags_[i] == tag && calls_[i] == call && bands_[i] == band)) {
-            return i;
+    const std::size_t mask = groupCount_ - 1;
+    for (std::size_t g = static_cast<std::size_t>(h) & mask;; g = (g + 1) & mask) {
+        const Group& group = groups_[g];
+        for (std::size_t i = 0; i < kPerGroup; ++i) {
+            if (group.tags[i] == 0 ||
+                (group.tags[i] == tag && group.calls[i] == call && group.bands[i] == band)) {
+                return {g, i};
+            }
         }
     }
 }
 
 void RepeatSet::grow() {
     LargeBuffer oldTable = std::move(table_);
-    const std::size_t oldSlots = slots_;
-    const std::uint64_t* oldCalls = calls_;
-    const std::uint8_t* oldTags = tags_;
-    const std::uint8_t* oldBands = bands_;
-    slots_ = oldSlots == 0 ? 1024 : oldSlots * 2;
-    table_ = LargeBuffer(slots_ * (sizeof *calls_ + sizeof *tags_ + sizeof *bands_));
-    calls_ = reinterpret_cast<std::uint64_t*>(table_.data());
-    tags_ = reinterpret_cast<std::uint8_t*>(table_.data() + slots_ * sizeof *calls_);
-    bands_ = tags_ + slots_;
-    for (std::size_t i = 0; i < oldSlots; ++i) {
-        if (oldTags[i] != 0) {
-            const std::size_t slot = find(oldCalls[i], oldBands[i], hash(oldCalls[i], oldBands[i]));
-            tags_[slot] = oldTags[i];
-            calls_[slot] = oldCalls[i];
-            bands_[slot] = oldBands[i];
+    const Group* oldGroups = groups_;
+    const std::size_t oldCount = groupCount_;
+    groupCount_ = oldCount == 0 ? 256 : oldCount * 2;
+    table_ = LargeBuffer(groupCount_ * sizeof(Group));
+    groups_ = reinterpret_cast<Group*>(table_.data());
+    for (std::size_t g = 0; g < oldCount; ++g) {
+        const Group& old = oldGroups[g];
+        for (std::size_t i = 0; i < kPerGroup && old.tags[i] != 0; ++i) {
+            const Slot slot = find(old.calls[i], old.bands[i], hash(old.calls[i], old.bands[i]));
+            Group& group = groups_[slot.group];
+            group.tags[slot.index] = old.tags[i];
+            group.calls[slot.index] = old.calls[i];
+            group.bands[slot.index] = old.bands[i];
         }
     }
 }
@@ -57,38 +59,38 @@ bool RepeatSet::insert(std::string_view call, int band) {
     if (call.size() > kMaxCall) {
         return false;
     }
-    if ((size_ + 1) * 8 > slots_ * 7) {
+    if ((size_ + 1) * 5 > groupCount_ * kPerGroup * 4) {
         grow();
     }
     const std::uint64_t packed = pack(call);
     const std::uint8_t code = bandCode(band);
     const std::uint64_t h = hash(packed, code);
-    const std::size_t slot = find(packed, code, h);
-    if (tags_[slot] != 0) {
+    const Slot slot = find(packed, code, h);
+    Group& group = groups_[slot.group];
+    if (group.tags[slot.index] != 0) {
         return false;
     }
-    tags_[slot] = tagOf(h);
-    calls_[slot] = packed;
-    bands_[slot] = code;
+    group.tags[slot.index] = tagOf(h);
+    group.calls[slot.index] = packed;
+    group.bands[slot.index] = code;
     ++size_;
     return true;
 }
 
 bool RepeatSet::contains(std::string_view call, int band) const {
-    if (call.size() > kMaxCall || slots_ == 0) {
+    if (call.size() > kMaxCall || groupCount_ == 0) {
         return false;
     }
     const std::uint64_t packed = pack(call);
     const std::uint8_t code = bandCode(band);
-    return tags_[find(packed, code, hash(packed, code))] != 0;
+    const Slot slot = find(packed, code, hash(packed, code));
+    return groups_[slot.group].tags[slot.index] != 0;
 }
 
 void RepeatSet::prefetch(std::string_view call, int band) const {
-    if (call.size() > kMaxCall || slots_ == 0) {
+    if (call.size() > kMaxCall || groupCount_ == 0) {
         return;
     }
-    const std::size_t slot =
-        static_cast<std::size_t>(hash(pack(call), bandCode(band))) & (slots_ - 1);
-    __builtin_prefetch(&tags_[slot]);
-    __builtin_prefetch(&calls_[slot]);
+    const std::uint64_t h = hash(pack(call), bandCode(band));
+    __builtin_prefetch(&groups_[static_cast<std::size_t>(h) & (groupCount_ - 1)]);
 }

@@ -10,7 +10,7 @@
 class RepeatSet {
 public:
     RepeatSet() = default;
-    // The arrays point into the buffer: a set stays where it was made.
+    // The table points into the buffer: a set stays where it was made.
     RepeatSet(const RepeatSet&) = delete;
     RepeatSet& operator=(const RepeatSet&) = delete;
 
@@ -26,23 +26,36 @@ public:
     std::size_t size() const { return size_; }
 
 private:
+    // Six keys to a cache line, so that a lookup, already asked for by prefetch(), finds tags and
+    // keys in one line; a full line passes the search on to the next.
+    static constexpr std::size_t kPerGroup = 6;
+    struct alignas(64) Group {
+        std::uint64_t calls[kPerGroup]; // the call sign's bytes, zero-padded
+        std::uint8_t tags[kPerGroup];   // 0 for an empty slot, else 0x80 and 7 bits of the hash
+        std::uint8_t bands[kPerGroup];
+    };
+    static_assert(sizeof(Group) == 64);
+
+    // A free slot or the key's own.
+    struct Slot {
+        std::size_t group;
+        std::size_t index;
+    };
+
     static std::uint64_t pack(std::string_view call);
     static std::uint8_t bandCode(int band);
     static std::uint64_t hash(std::uint64_t call, std::uint8_t band);
     static std::uint8_t tagOf(std::uint64_t hash) {
         return static_cast<std::uint8_t>(hash >> 57 | 0x80);
     }
-    // The pair's slot, or the empty one where it would go.
-    std::size_t find(std::uint64_t call, std::uint8_t band, std::uint64_t hash) const;
+    // The pair's slot, or the empty one where it would go: slots fill in order and nothing is
+    // removed, so the first empty slot ends the search.
+    Slot find(std::uint64_t call, std::uint8_t band, std::uint64_t hash) const;
     void grow();
 
-    // Probing reads the one-byte tags, a table small enough to stay in cache; the keys are read
-    // only where a tag matches, so a new pair usually costs no access to them at all.
-    // The three arrays share one zero-filled buffer, calls first for their alignment.
+    // The groups live in one zero-filled buffer.
     LargeBuffer table_;
-    std::size_t slots_ = 0;
-    std::uint64_t* calls_ = nullptr; // the call sign's bytes, zero-padded
-    std::uint8_t* tags_ = nullptr;   // 0 for an empty slot, else 0x80 and 7 bits of the hash
-    std::uint8_t* bands_ = nullptr;
+    Group* groups_ = nullptr;
+    std::size_t groupCount_ = 0; // a power of two
     std::size_t size_ = 0;
 };
