@@ -92,3 +92,32 @@ TEST(QsoList, ItemsComeBackFieldForFieldAndColumnsReadThePackedFields) {
     EXPECT_EQ(count, 3);
     EXPECT_EQ(list.back().recordNumber, -1);
 }
+
+TEST(PackedTexts, TwoStepEntriesAndCopiesInSmallChunks) {
+    // Entries written in place with generous room, in lists whose chunks stop growing early; a
+    // copy holds the same entries and goes its own way.
+    PackedTexts packed(std::size_t(1) << 17);
+    for (int i = 0; i < 30000; ++i) {
+        const std::string text = std::to_string(i * 7);
+        char* out = packed.beginEntry(300);
+        out = PackedTexts::putText(out, text);
+        out = PackedTexts::putText(out, i % 3 == 0 ? std::string(260, 'x') : std::string());
+        packed.commitEntry(PackedTexts::textBytes(text.size()) +
+                           PackedTexts::textBytes(i % 3 == 0 ? 260 : 0));
+    }
+    PackedTexts copy(packed);
+    std::array<std::string_view, 1> more{"more"};
+    copy.add(more);
+    PackedTexts assigned;
+    assigned = copy;
+    packed.clear();
+    ASSERT_EQ(copy.size(), 30001u);
+    ASSERT_EQ(assigned.size(), 30001u);
+    for (int i = 0; i < 30000; i += 7) {
+        const std::vector<std::string> expected{std::to_string(i * 7),
+                                                i % 3 == 0 ? std::string(260, 'x') : ""};
+        EXPECT_EQ(unpack(copy, static_cast<std::size_t>(i), 2), expected) << i;
+        EXPECT_EQ(unpack(assigned, static_cast<std::size_t>(i), 2), expected) << i;
+    }
+    EXPECT_EQ(unpack(assigned, 30000, 1), std::vector<std::string>{"more"});
+}
