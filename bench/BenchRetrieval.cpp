@@ -162,8 +162,8 @@ int main(int argc, char** argv) {
     if (argc > 1) {
         sizes = {std::atoi(argv[1])};
     }
-    std::printf("%10s %12s %12s %10s %14s %14s\n", "QSOs", "kept", "QSOs/s", "vs read",
-                "library only", "bytes/kept");
+    std::printf("%10s %12s %12s %10s %10s %10s %14s %14s\n", "QSOs", "kept", "QSOs/s", "retrieve s",
+                "read s", "vs read", "library only", "bytes/kept");
     for (int qsos : sizes) {
         std::string path = (folder / ("log-" + std::to_string(qsos) + ".csv")).string();
         atomic_file::write(path, generateLog(qsos));
@@ -181,8 +181,8 @@ int main(int argc, char** argv) {
         readAndSplit(path);
         baseline = std::min(baseline, secondsSince(start));
         const double library = std::min(libraryRead(path), libraryRead(path));
-        std::printf("%10d %12zu %12.0f %9.2fx %13.2fx %14.0f\n", qsos, kept, qsos / seconds,
-                    seconds / baseline, library / baseline,
+        std::printf("%10d %12zu %12.0f %10.3f %10.3f %9.2fx %13.2fx %14.0f\n", qsos, kept,
+                    qsos / seconds, seconds, baseline, seconds / baseline, library / baseline,
                     kept ? grown * 1024.0 / static_cast<double>(kept) : 0.0);
     }
     if (argc > 1) {
