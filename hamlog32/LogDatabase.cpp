@@ -8,6 +8,7 @@
 #include "TextLogSource.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string_view>
 
 namespace {
@@ -81,7 +82,8 @@ bool LogDatabase::step(QsoRecord& record, LogReader::Frame& frame, std::string_v
         std::string_view text = stream_.data();
         if (!text.empty() && reader_->next(text, stream_.atEnd(), record, frame)) {
             if (frame.readable) {
-                offsets_.push_back(stream_.offset());
+                static_assert(kMaxFileBytes - 1 <= UINT32_MAX);
+                offsets_.push_back(static_cast<std::uint32_t>(stream_.offset()));
             }
             // Always forward, so a reader that framed nothing cannot stall the loop.
             frame.length = std::clamp<std::size_t>(frame.length, 1, text.size());

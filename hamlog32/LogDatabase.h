@@ -68,8 +68,9 @@ private:
     LogWindow stream_;                  // always just after the last record framed
     std::unique_ptr<LogWindow> lookup_; // for records read again, made on first use
     std::size_t windowBytes_;
-    // Where each numbered record's frame starts; a deque grows without copying what it holds.
-    std::deque<std::uint64_t> offsets_;
+    // Where each numbered record's frame starts; a deque grows without copying what it holds. A
+    // frame starts before the end of a file of at most kMaxFileBytes, so 32 bits hold it.
+    std::deque<std::uint32_t> offsets_;
     QsoRecord first_{}; // record 1 when probe() read it
     bool firstKept_ = false;
     bool recognised_ = false;
