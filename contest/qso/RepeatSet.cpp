@@ -92,5 +92,7 @@ void RepeatSet::prefetch(std::string_view call, int band) const {
         return;
     }
     const std::uint64_t h = hash(pack(call), bandCode(band));
+#if defined(__GNUC__) || defined(__clang__)
     __builtin_prefetch(&groups_[static_cast<std::size_t>(h) & (groupCount_ - 1)]);
+#endif
 }
