@@ -45,30 +45,19 @@ void QsoList::push_back(int recordNumber, const QsoRecord& record, std::string_v
     *out++ = sizeof recordNumber;
     std::memcpy(out, &recordNumber, sizeof recordNumber);
     out += sizeof recordNumber;
-    const auto put = [&out](const auto& field) {
+    forEachField(record, [&](const auto& field) {
+        if (static_cast<const void*>(field) == record.freq) {
+            // As the record's own field would hold it: cut to the width on a character boundary.
+            const std::size_t length = cp932::boundaryAtOrBefore(freq, sizeof record.freq);
+            *out = static_cast<char>(length);
+            out = copyBytes(out + 1, freq.substr(0, length));
+            return;
+        }
         const std::string_view text = QsoRecord::text(field);
         *out = static_cast<char>(text.size()); // a field is far shorter than a long text
         std::memcpy(out + 1, field, sizeof field);
         out += 1 + text.size();
-    };
-    put(record.call);
-    put(record.portable);
-    put(record.qsoDate);
-    put(record.qsoTime);
-    put(record.hisRst);
-    put(record.myRst);
-    // As the record's own field would hold it: cut to the width on a character boundary.
-    const std::size_t freqLength = cp932::boundaryAtOrBefore(freq, sizeof record.freq);
-    *out = static_cast<char>(freqLength);
-    out = copyBytes(out + 1, freq.substr(0, freqLength));
-    put(record.mode);
-    put(record.code);
-    put(record.gl);
-    put(record.qsl);
-    put(record.name);
-    put(record.qth);
-    put(record.remarks1);
-    put(record.remarks2);
+    });
     texts_.commitEntry(static_cast<std::size_t>(out - start));
 }
 
