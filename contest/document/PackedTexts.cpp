@@ -80,6 +80,19 @@ char* PackedTexts::putText(char* out, std::string_view text) {
     return copyBytes(out, text);
 }
 
+char* PackedTexts::closeText(char* at, char* end) {
+    const auto length = static_cast<std::size_t>(end - at - 1);
+    if (length < kLongText) {
+        *at = static_cast<char>(length);
+        return end;
+    }
+    std::memmove(at + 5, at + 1, length);
+    const auto longLength = static_cast<std::uint32_t>(length);
+    at[0] = static_cast<char>(kLongText);
+    std::memcpy(at + 1, &longLength, sizeof longLength);
+    return end + 4;
+}
+
 void PackedTexts::get(std::size_t entry, std::span<std::string_view> texts) const {
     const std::uint32_t at = locator(entry);
     const Block& block = blocks_[at >> 16];

@@ -31,6 +31,10 @@ public:
     // Writes one text of an entry at out (a length byte, or 0xFF and four bytes, then the bytes)
     // and returns the end; at most textBytes(text.size()) bytes.
     static char* putText(char* out, std::string_view text);
+    // For a text written in place one byte after `at`, up to `end`: puts its length prefix at
+    // `at` (moving a text of 255 bytes or more up by four for the long prefix) and returns the
+    // new end. The room needed is textBytes(end - at - 1).
+    static char* closeText(char* at, char* end);
     static constexpr std::size_t textBytes(std::size_t length) {
         return (length < kLongText ? 1 : 5) + length;
     }

@@ -5,12 +5,12 @@
 #include "ByteCopy.h"
 #include "Cp932.h"
 #include "FieldText.h"
+#include "PackedTexts.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <utility>
 
 namespace {
@@ -44,21 +44,10 @@ constexpr std::size_t kIntBytes = 11;
 constexpr std::size_t kColumnCount = 9;
 
 // A column of a packed row at out: its text, written by write(at) from at, behind the length
-// prefix of the entry format. The text is written as if short; the rare one of 255 bytes or more
-// moves up to make room for the long prefix.
+// prefix of the entry format.
 template <class Write>
 char* writeColumn(char* out, Write write) {
-    char* end = write(out + 1);
-    const auto length = static_cast<std::size_t>(end - out - 1);
-    if (length < 255) {
-        *out = static_cast<char>(length);
-        return end;
-    }
-    std::memmove(out + 5, out + 1, length);
-    const auto longLength = static_cast<std::uint32_t>(length);
-    out[0] = static_cast<char>(0xFF);
-    std::memcpy(out + 1, &longLength, sizeof longLength);
-    return end + 4;
+    return PackedTexts::closeText(out, write(out + 1));
 }
 
 enum QsoField {
