@@ -1,10 +1,10 @@
 // Times opening and reading every QSO of generated HAMLOG CSV and ADIF logs against reading the
 // file.
-#include "AtomicFile.h"
-#include "Cp932.h"
-#include "HamlogExports.h"
-#include "QsoRecord.h"
-#include "WorkArea.h"
+#include "common/AtomicFile.h"
+#include "common/Cp932.h"
+#include "common/QsoRecord.h"
+#include "hamlog32/HamlogExports.h"
+#include "hamlog32/WorkArea.h"
 
 #include <chrono>
 #include <cstdint>

@@ -1,10 +1,10 @@
 // Times retrieval with composition over generated HAMLOG CSV logs through HAMLOG32.DLL, against
 // reading and splitting the same file, and against the full repeat scan; prints rates and ratios.
-#include "AtomicFile.h"
-#include "Cp932.h"
-#include "HamlogDatabase.h"
-#include "HamlogLibrary.h"
-#include "QsoRetrieval.h"
+#include "app/HamlogLibrary.h"
+#include "common/AtomicFile.h"
+#include "common/Cp932.h"
+#include "qso/HamlogDatabase.h"
+#include "qso/QsoRetrieval.h"
 
 #include <algorithm>
 #include <chrono>

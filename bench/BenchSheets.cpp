@@ -1,5 +1,8 @@
 // Times printing the sheets of a 100,000-QSO contest to PDF with the korvane program, against the
 // retrieval alone in the same run; prints pages per second, the ratio and the peak memory of both.
+#include "common/AtomicFile.h"
+#include "common/ProgramPath.h"
+
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -9,9 +12,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
-
-#include "AtomicFile.h"
-#include "ProgramPath.h"
 
 namespace {
 

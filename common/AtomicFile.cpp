@@ -1,5 +1,5 @@
 // Whole-file reads and atomic replacement: temporary file in the same folder, flush, rename.
-#include "AtomicFile.h"
+#include "common/AtomicFile.h"
 
 #include <atomic>
 #include <cerrno>

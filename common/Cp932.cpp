@@ -1,6 +1,6 @@
 // CP932 conversions through iconv, and byte-string routines that never split a double-byte
 // character.
-#include "Cp932.h"
+#include "common/Cp932.h"
 
 #include <algorithm>
 #include <cerrno>

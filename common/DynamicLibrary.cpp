@@ -1,7 +1,7 @@
 // Run-time loading of shared libraries with dlopen, searching the program's folder first.
-#include "DynamicLibrary.h"
+#include "common/DynamicLibrary.h"
 
-#include "ProgramPath.h"
+#include "common/ProgramPath.h"
 
 #include <dlfcn.h>
 

@@ -1,8 +1,8 @@
 // Reading and editing private-profile ini files line by line, keeping everything not touched.
-#include "IniFile.h"
+#include "common/IniFile.h"
 
-#include "AtomicFile.h"
-#include "Cp932.h"
+#include "common/AtomicFile.h"
+#include "common/Cp932.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,5 +1,5 @@
 // Mapping, populating and releasing large buffers.
-#include "LargeBuffer.h"
+#include "common/LargeBuffer.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,5 +1,5 @@
 // The running executable's path, read from the process file system.
-#include "ProgramPath.h"
+#include "common/ProgramPath.h"
 
 #include <climits>
 #include <unistd.h>

@@ -2,7 +2,7 @@
 // area.
 #pragma once
 
-#include "Cp932.h"
+#include "common/Cp932.h"
 
 #include <cstddef>
 #include <cstring>

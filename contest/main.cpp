@@ -1,13 +1,13 @@
 // korvane: prepares a JARL contest entry. Opens the windows, or runs the headless jobs of the
 // command line, whose sheets are drawn with Qt on its offscreen platform without a display.
-#include "CKorvaneApp.h"
-#include "CKorvaneDoc.h"
-#include "CMainFrame.h"
-#include "CommandLine.h"
-#include "Cp932.h"
-#include "QtSheetOutput.h"
-#include "SheetPrinter.h"
-#include "SmokeDriver.h"
+#include "common/Cp932.h"
+#include "document/CKorvaneDoc.h"
+#include "frame/CKorvaneApp.h"
+#include "frame/CMainFrame.h"
+#include "frame/CommandLine.h"
+#include "frame/SmokeDriver.h"
+#include "print/QtSheetOutput.h"
+#include "print/SheetPrinter.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -1,5 +1,5 @@
 // libFuzzer target: any bytes read as an ADIF log; every record it yields is read and checked.
-#include "LogReaderFuzzing.h"
+#include "fuzz/LogReaderFuzzing.h"
 
 namespace {
 // ADIF frequencies are written by the reader itself: empty or a compact MHz number.

@@ -1,5 +1,5 @@
 // Fuzz target: any bytes loaded as a contest file; what loads must save and load back unchanged.
-#include "ContestFile.h"
+#include "document/ContestFile.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // libFuzzer target: any bytes read as a HAMLOG CSV export; every record it yields is read and
 // checked.
-#include "LogReaderFuzzing.h"
+#include "fuzz/LogReaderFuzzing.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     return log_fuzzing::run(data, size, LogFormat::kCsv, "JU");

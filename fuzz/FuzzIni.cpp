@@ -1,6 +1,6 @@
 // Fuzz target: ini files of any content are read, edited and read again without harm.
-#include "AtomicFile.h"
-#include "IniFile.h"
+#include "common/AtomicFile.h"
+#include "common/IniFile.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // Fuzz target: any bytes as the registry file. Reading never crashes, and what is written back
 // reads again without bad lines into the very same text.
-#include "RegistryStore.h"
+#include "services/platform/posix/RegistryStore.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // Fuzz target: any bytes as a compressed file, and as the body behind a well-formed SZDD header.
 // Expansion either fails or yields exactly the length the header states.
-#include "SzddExpander.h"
+#include "services/platform/posix/SzddExpander.h"
 
 #include <cstdint>
 #include <cstdlib>

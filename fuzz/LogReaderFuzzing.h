@@ -1,10 +1,10 @@
 // What both log-format fuzz targets do: read any bytes as one format and check every record.
 #pragma once
 
-#include "AddressCode.h"
-#include "BandPlan.h"
-#include "LogDatabase.h"
-#include "Megahertz.h"
+#include "hamlog32/AddressCode.h"
+#include "hamlog32/BandPlan.h"
+#include "hamlog32/LogDatabase.h"
+#include "hamlog32/Megahertz.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // Classification of address codes by their shape of digits and a town letter.
-#include "AddressCode.h"
+#include "hamlog32/AddressCode.h"
 
-#include "Cp932.h"
+#include "common/Cp932.h"
 
 namespace {
 

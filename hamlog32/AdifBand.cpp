@@ -1,7 +1,7 @@
 // The ADIF band names with the frequency text each stands for.
-#include "AdifBand.h"
+#include "hamlog32/AdifBand.h"
 
-#include "Cp932.h"
+#include "common/Cp932.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // Reading ADIF records: tags by byte length, UTF-8 text to CP932, UTC times to Japan time.
-#include "AdifLogReader.h"
+#include "hamlog32/AdifLogReader.h"
 
-#include "AdifBand.h"
-#include "Cp932.h"
-#include "Megahertz.h"
-#include "QsoTimestamp.h"
+#include "common/Cp932.h"
+#include "hamlog32/AdifBand.h"
+#include "hamlog32/Megahertz.h"
+#include "hamlog32/QsoTimestamp.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,7 +1,7 @@
 // ADIF logs: an optional header up to <EOH>, then <NAME:LENGTH[:TYPE]>data fields ended by <EOR>.
 #pragma once
 
-#include "LogReader.h"
+#include "hamlog32/LogReader.h"
 
 #include <array>
 #include <cstddef>

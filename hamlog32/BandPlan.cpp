@@ -1,7 +1,7 @@
 // The band table behind FreqPCheck and the band labels.
-#include "BandPlan.h"
+#include "hamlog32/BandPlan.h"
 
-#include "Megahertz.h"
+#include "hamlog32/Megahertz.h"
 
 namespace {
 

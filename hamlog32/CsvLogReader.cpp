@@ -1,8 +1,8 @@
 // Reading HAMLOG CSV lines: quoted fields, "yy/mm/dd" dates and "hh:mm" times with a zone letter.
-#include "CsvLogReader.h"
+#include "hamlog32/CsvLogReader.h"
 
-#include "Cp932.h"
-#include "QsoTimestamp.h"
+#include "common/Cp932.h"
+#include "hamlog32/QsoTimestamp.h"
 
 #include <bit>
 #include <cstdint>

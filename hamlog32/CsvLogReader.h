@@ -1,7 +1,7 @@
 // Turbo HAMLOG's CSV export: one QSO a line, fifteen fields, Shift-JIS text.
 #pragma once
 
-#include "LogReader.h"
+#include "hamlog32/LogReader.h"
 
 #include <array>
 #include <string>

@@ -1,5 +1,5 @@
 // Opening a log file without blocking on special files, and positional reads that retry on EINTR.
-#include "FileLogSource.h"
+#include "hamlog32/FileLogSource.h"
 
 #include <algorithm>
 #include <cerrno>

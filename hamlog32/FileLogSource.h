@@ -1,7 +1,7 @@
 // A log file read with pread, never mapped: a file rewritten while open cannot fault.
 #pragma once
 
-#include "LogSource.h"
+#include "hamlog32/LogSource.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,9 +1,9 @@
 // The six C exports of HAMLOG32.DLL; each hands over to the core at once.
-#include "HamlogExports.h"
+#include "hamlog32/HamlogExports.h"
 
-#include "AddressCode.h"
-#include "BandPlan.h"
-#include "WorkArea.h"
+#include "hamlog32/AddressCode.h"
+#include "hamlog32/BandPlan.h"
+#include "hamlog32/WorkArea.h"
 
 extern "C" {
 

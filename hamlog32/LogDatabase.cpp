@@ -1,11 +1,11 @@
 // Reading a log forward through one window, numbering records on the way, and reading one again.
-#include "LogDatabase.h"
+#include "hamlog32/LogDatabase.h"
 
-#include "AdifLogReader.h"
-#include "Cp932.h"
-#include "CsvLogReader.h"
-#include "FileLogSource.h"
-#include "TextLogSource.h"
+#include "common/Cp932.h"
+#include "hamlog32/AdifLogReader.h"
+#include "hamlog32/CsvLogReader.h"
+#include "hamlog32/FileLogSource.h"
+#include "hamlog32/TextLogSource.h"
 
 #include <algorithm>
 #include <cstdint>

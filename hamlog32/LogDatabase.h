@@ -1,11 +1,11 @@
 // One opened log: read through a bounded window, its readable QSOs numbered as they are reached.
 #pragma once
 
-#include "LogFormatDetector.h"
-#include "LogReader.h"
-#include "LogSource.h"
-#include "LogWindow.h"
-#include "QsoRecord.h"
+#include "common/QsoRecord.h"
+#include "hamlog32/LogFormatDetector.h"
+#include "hamlog32/LogReader.h"
+#include "hamlog32/LogSource.h"
+#include "hamlog32/LogWindow.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // Content rules for recognising ADIF; cheap on large CSV files, which rarely hold a '<'.
-#include "LogFormatDetector.h"
+#include "hamlog32/LogFormatDetector.h"
 
-#include "Cp932.h"
-#include "CsvLogReader.h"
+#include "common/Cp932.h"
+#include "hamlog32/CsvLogReader.h"
 
 #include <cstring>
 

@@ -1,9 +1,9 @@
 // The interface of one log file format: framing the record at the start of a text and reading it.
 #pragma once
 
-#include "ByteCopy.h"
-#include "Cp932.h"
-#include "QsoRecord.h"
+#include "common/ByteCopy.h"
+#include "common/Cp932.h"
+#include "common/QsoRecord.h"
 
 #include <cstddef>
 #include <cstring>

@@ -1,5 +1,5 @@
 // Refilling the window: the tail of a record cut by the window's end is carried to the front.
-#include "LogWindow.h"
+#include "hamlog32/LogWindow.h"
 
 #include <algorithm>
 #include <cstring>

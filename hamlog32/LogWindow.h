@@ -1,7 +1,7 @@
 // A bounded, reused buffer over a LogSource, refilled as its bytes are consumed.
 #pragma once
 
-#include "LogSource.h"
+#include "hamlog32/LogSource.h"
 
 #include <cstddef>
 #include <cstdint>

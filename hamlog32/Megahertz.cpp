@@ -1,5 +1,5 @@
 // Locale-independent decimal reading and compact writing of MHz values.
-#include "Megahertz.h"
+#include "hamlog32/Megahertz.h"
 
 #include <algorithm>
 #include <iterator>

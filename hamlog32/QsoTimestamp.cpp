@@ -1,5 +1,5 @@
 // Checked calendar arithmetic for QSO times, without the C library's time zone machinery.
-#include "QsoTimestamp.h"
+#include "hamlog32/QsoTimestamp.h"
 
 namespace {
 

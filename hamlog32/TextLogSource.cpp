@@ -1,5 +1,5 @@
 // Copying a part of an in-memory log text as a file read would.
-#include "TextLogSource.h"
+#include "hamlog32/TextLogSource.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,7 +1,7 @@
 // A log text held in memory, read like a file (for tests and the fuzz targets).
 #pragma once
 
-#include "LogSource.h"
+#include "hamlog32/LogSource.h"
 
 #include <string>
 

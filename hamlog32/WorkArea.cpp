@@ -1,8 +1,8 @@
 // Binding open logs to the callers' work areas.
-#include "WorkArea.h"
+#include "hamlog32/WorkArea.h"
 
-#include "HamlogExports.h"
-#include "LogDatabase.h"
+#include "hamlog32/HamlogExports.h"
+#include "hamlog32/LogDatabase.h"
 
 #include <cstring>
 #include <memory>

@@ -1,12 +1,12 @@
 // quillet-env: looks into and acts on the emulated Windows machine that setup uses on Linux. Its
 // arguments and output are UTF-8; inside, everything is CP932 as in setup.
-#include "CompressedFiles.h"
-#include "Cp932.h"
-#include "FileRoutines.h"
-#include "MbcsText.h"
-#include "PosixPlatform.h"
-#include "ShellLinkFile.h"
-#include "SystemInfo.h"
+#include "common/Cp932.h"
+#include "services/CompressedFiles.h"
+#include "services/FileRoutines.h"
+#include "services/MbcsText.h"
+#include "services/SystemInfo.h"
+#include "services/platform/ShellLinkFile.h"
+#include "services/platform/posix/PosixPlatform.h"
 
 #include <cctype>
 #include <cstdio>
@@ -19,10 +19,10 @@ namespace {
 // Messages of the routines go to standard error; every question is answered yes.
 class ConsolePrompter : public Prompter {
 public:
-    Answer messageBox(const std::string& text, const std::string& caption, Buttons buttons,
-                      Icon) override {
+    Answer ask(const std::string& text, const std::string& caption, Icon,
+               Buttons buttons) override {
         std::cerr << cp932::toUtf8(caption) << ": " << cp932::toUtf8(text) << "\n";
-        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+        return buttons == Buttons::ok || buttons == Buttons::okCancel ? Answer::ok : Answer::yes;
     }
 };
 

@@ -1,9 +1,9 @@
 // Writes examples/sample-contest.con, the contest settings for the sample logs, with the program's
 // own contest-file writer.
-#include <iostream>
+#include "common/Cp932.h"
+#include "document/ContestFile.h"
 
-#include "ContestFile.h"
-#include "Cp932.h"
+#include <iostream>
 
 int main(int argc, char** argv) {
     if (argc != 2) {

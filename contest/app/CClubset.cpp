@@ -1,5 +1,5 @@
 // Captioned text boxes, one under another.
-#include "CClubset.h"
+#include "app/CClubset.h"
 
 #include <QGridLayout>
 #include <QVBoxLayout>

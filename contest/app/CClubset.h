@@ -1,7 +1,7 @@
 // Master settings page "登録クラブ": the registered club's number and name.
 #pragma once
 
-#include "SheetPage.h"
+#include "common/qt/SheetPage.h"
 
 class CClubset : public SheetPage {
     Q_OBJECT

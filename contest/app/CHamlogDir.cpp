@@ -1,10 +1,10 @@
 // The log database path with "参照...": a chosen file's full path replaces the text.
-#include "CHamlogDir.h"
+#include "app/CHamlogDir.h"
 
-#include "Cp932.h"
-#include "EditorText.h"
-#include "MasterSheetModel.h"
-#include "QtDataFileChooser.h"
+#include "app/MasterSheetModel.h"
+#include "app/QtDataFileChooser.h"
+#include "common/Cp932.h"
+#include "common/EditorText.h"
 
 #include <QGridLayout>
 #include <QLabel>

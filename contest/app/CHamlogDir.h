@@ -1,7 +1,7 @@
 // Master settings page "ＨＡＭＬＯＧ": the path of the log database file and its chooser.
 #pragma once
 
-#include "SheetPage.h"
+#include "common/qt/SheetPage.h"
 
 #include <memory>
 

@@ -1,5 +1,5 @@
 // Captioned text boxes; the power box carries its unit and the two power kinds beside it.
-#include "CHamset.h"
+#include "app/CHamset.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

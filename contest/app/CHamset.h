@@ -1,7 +1,7 @@
 // Master settings page "無線情報": call signs, licence class, antenna power and how it was taken.
 #pragma once
 
-#include "SheetPage.h"
+#include "common/qt/SheetPage.h"
 
 class CHamset : public SheetPage {
     Q_OBJECT

@@ -1,5 +1,5 @@
 // Captioned text boxes, one under another.
-#include "CManset.h"
+#include "app/CManset.h"
 
 #include <QGridLayout>
 #include <QVBoxLayout>

@@ -1,5 +1,5 @@
 // Captioned text boxes, one under another.
-#include "CMoveinfo.h"
+#include "app/CMoveinfo.h"
 
 #include <QGridLayout>
 #include <QVBoxLayout>

@@ -1,7 +1,7 @@
 // Master settings page "移動先": the portable operating location and its power source.
 #pragma once
 
-#include "SheetPage.h"
+#include "common/qt/SheetPage.h"
 
 class CMoveinfo : public SheetPage {
     Q_OBJECT

@@ -1,13 +1,13 @@
 // The master pages in tab order over the master settings.
-#include "CSetting.h"
+#include "app/CSetting.h"
 
-#include "CClubset.h"
-#include "CHamlogDir.h"
-#include "CHamset.h"
-#include "CManset.h"
-#include "CMoveinfo.h"
-#include "CSetuset.h"
-#include "MasterSheetModel.h"
+#include "app/CClubset.h"
+#include "app/CHamlogDir.h"
+#include "app/CHamset.h"
+#include "app/CManset.h"
+#include "app/CMoveinfo.h"
+#include "app/CSetuset.h"
+#include "app/MasterSheetModel.h"
 
 CSetting::CSetting(MasterSettings& settings, QWidget* parent)
     : PropertySheet(MasterSheetModel::title(), parent), settings_(settings) {

@@ -1,8 +1,8 @@
 // The master settings sheet "マスター設定": six pages over the station's particulars.
 #pragma once
 
-#include "MasterSettings.h"
-#include "PropertySheet.h"
+#include "app/MasterSettings.h"
+#include "common/qt/PropertySheet.h"
 
 class DataFileChooser;
 

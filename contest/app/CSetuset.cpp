@@ -1,5 +1,5 @@
 // Four text boxes one under another, without captions.
-#include "CSetuset.h"
+#include "app/CSetuset.h"
 
 #include <QLineEdit>
 #include <QVBoxLayout>

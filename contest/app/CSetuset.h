@@ -1,7 +1,7 @@
 // Master settings page "使用した設備": four lines of equipment.
 #pragma once
 
-#include "SheetPage.h"
+#include "common/qt/SheetPage.h"
 
 class CSetuset : public SheetPage {
     Q_OBJECT

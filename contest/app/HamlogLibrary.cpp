@@ -1,10 +1,15 @@
 // Loading, checking and calling the log database library.
-#include "HamlogLibrary.h"
+#include "app/HamlogLibrary.h"
+
+#include "common/Cp932.h"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "Cp932.h"
+const std::string& HamlogLibrary::advice() {
+    return cp932::lit("Turbo HAMLOG/WINをセットアップしたディレクトリからHAMLOG32.DLLを"
+                      "KORVANEを入れたディレクトリにコピーして下さい");
+}
 
 std::string HamlogLibrary::check(const std::string& fileName) {
     auto library = DynamicLibrary::load(fileName);

@@ -1,13 +1,13 @@
 // The log database library HAMLOG32.DLL, loaded at run time: the start-up check and the binding.
 #pragma once
 
+#include "common/DynamicLibrary.h"
+#include "common/QsoRecord.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
-
-#include "DynamicLibrary.h"
-#include "QsoRecord.h"
 
 #if defined(_WIN32) && !defined(_WIN64)
 #define HAMLOG_CALL __stdcall
@@ -23,6 +23,8 @@ public:
     // The start-up check: loads the library, asks its version and releases it again. Returns ""
     // when it passes, otherwise the message for the error dialog (CP932).
     static std::string check(const std::string& fileName = kFileName);
+    // What the user is told to do when the check fails, whatever went wrong (CP932).
+    static const std::string& advice();
 
     // Binds the library for the life of this object. Exports other than the ones called here are
     // never needed, so a library without them works as well.

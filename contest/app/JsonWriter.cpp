@@ -1,9 +1,9 @@
 // JSON text with two-space indentation and escaped UTF-8 strings.
-#include "JsonWriter.h"
+#include "app/JsonWriter.h"
+
+#include "common/Cp932.h"
 
 #include <cstdio>
-
-#include "Cp932.h"
 
 void JsonWriter::prefix(std::string_view key) {
     if (!first_.empty()) {

@@ -1,5 +1,5 @@
 // The key table of the master settings.
-#include "MasterSettings.h"
+#include "app/MasterSettings.h"
 
 const std::array<MasterSettings::Key, 22>& MasterSettings::keys() {
     using M = MasterSettings;

@@ -1,12 +1,12 @@
 // Master settings in section "MASTER", with the fallback to the user's configuration folder.
-#include "MasterSettingsStore.h"
+#include "app/MasterSettingsStore.h"
+
+#include "common/Cp932.h"
+#include "common/IniFile.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
-
-#include "Cp932.h"
-#include "IniFile.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // Where the master settings ini file lives, and reading and writing section "MASTER" of it.
 #pragma once
 
-#include <string>
+#include "app/MasterSettings.h"
 
-#include "MasterSettings.h"
+#include <string>
 
 // The file beside the program is the usual place. When it cannot be written (a program installed in
 // a read-only folder), the settings go to the user's configuration folder instead, and that copy is

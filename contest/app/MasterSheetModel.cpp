@@ -1,8 +1,9 @@
 // Page tables of the master settings sheet and the chooser of the log database file.
-#include "MasterSheetModel.h"
+#include "app/MasterSheetModel.h"
 
-#include "Cp932.h"
-#include "EditorText.h"
+#include "app/ProgramTitle.h"
+#include "common/Cp932.h"
+#include "common/EditorText.h"
 
 #include <filesystem>
 #include <stdexcept>
@@ -48,7 +49,8 @@ const std::string& MasterSheetModel::title() {
 std::vector<FormModel> MasterSheetModel::fromSettings(const MasterSettings& settings) {
     std::vector<FormModel> pages;
     for (const PageTable& table : pageTables()) {
-        FormModel& page = pages.emplace_back(table.pageName, cp932::lit(table.caption));
+        FormModel& page =
+            pages.emplace_back(table.pageName, cp932::lit(table.caption), kProgramTitle);
         for (const std::string key : table.keys) {
             if (key == kPowerType) {
                 page.addRadioGroup(key, kPowerTypeCount, settings.pwrType);

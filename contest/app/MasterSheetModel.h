@@ -2,9 +2,9 @@
 // edits, the copy in at opening and back on OK, and the log database file chooser.
 #pragma once
 
-#include "DataFileChooser.h"
-#include "FormModel.h"
-#include "MasterSettings.h"
+#include "app/DataFileChooser.h"
+#include "app/MasterSettings.h"
+#include "common/FormModel.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 // QFileDialog set up from a request: title, filters, default extension and the initial name.
-#include "QtDataFileChooser.h"
+#include "app/QtDataFileChooser.h"
 
-#include "Cp932.h"
+#include "common/Cp932.h"
 
 #include <QDir>
 #include <QFileDialog>

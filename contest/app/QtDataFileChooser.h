@@ -1,7 +1,7 @@
 // The open-file dialog of the platform for a DataFileChooser request.
 #pragma once
 
-#include "DataFileChooser.h"
+#include "app/DataFileChooser.h"
 
 class QWidget;
 

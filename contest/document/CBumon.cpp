@@ -1,5 +1,5 @@
 // Two captioned text boxes.
-#include "CBumon.h"
+#include "document/CBumon.h"
 
 #include <QGridLayout>
 #include <QVBoxLayout>

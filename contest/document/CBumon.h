@@ -1,7 +1,7 @@
 // Contest settings page "部門": the entry category's code and name.
 #pragma once
 
-#include "SheetPage.h"
+#include "common/qt/SheetPage.h"
 
 class CBumon : public SheetPage {
     Q_OBJECT

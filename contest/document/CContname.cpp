@@ -1,5 +1,5 @@
 // One captioned text box.
-#include "CContname.h"
+#include "document/CContname.h"
 
 #include <QGridLayout>
 #include <QVBoxLayout>

@@ -1,7 +1,7 @@
 // Contest settings page "コンテスト名称": the contest's name.
 #pragma once
 
-#include "SheetPage.h"
+#include "common/qt/SheetPage.h"
 
 class CContname : public SheetPage {
     Q_OBJECT

@@ -1,17 +1,17 @@
 // The ten pages in tab order over the contest settings.
-#include "CContset.h"
+#include "document/CContset.h"
 
-#include "CBumon.h"
-#include "CContname.h"
-#include "CIken.h"
-#include "CLogop.h"
-#include "CLogrmk.h"
-#include "CMulti.h"
-#include "CRecno.h"
-#include "CSeiyaku.h"
-#include "CSendno.h"
-#include "CTokuten.h"
-#include "ContestSheetModel.h"
+#include "document/CBumon.h"
+#include "document/CContname.h"
+#include "document/CIken.h"
+#include "document/CSeiyaku.h"
+#include "document/ContestSheetModel.h"
+#include "exchange/CLogop.h"
+#include "exchange/CLogrmk.h"
+#include "exchange/CMulti.h"
+#include "exchange/CRecno.h"
+#include "exchange/CSendno.h"
+#include "exchange/CTokuten.h"
 
 CContset::CContset(ContestSettings& settings, QWidget* parent)
     : PropertySheet(ContestSheetModel::title(), parent), settings_(settings) {

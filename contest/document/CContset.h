@@ -1,8 +1,8 @@
 // The contest settings sheet "コンテスト設定": entry texts and the exchange-column rules.
 #pragma once
 
-#include "ContestSettings.h"
-#include "PropertySheet.h"
+#include "common/qt/PropertySheet.h"
+#include "document/ContestSettings.h"
 
 class CContset : public PropertySheet {
     Q_OBJECT

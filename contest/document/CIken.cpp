@@ -1,5 +1,5 @@
 // One multi-line text box filling the page.
-#include "CIken.h"
+#include "document/CIken.h"
 
 #include <QPlainTextEdit>
 #include <QVBoxLayout>

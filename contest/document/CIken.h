@@ -1,7 +1,7 @@
 // Contest settings page "意見": the opinion, several lines.
 #pragma once
 
-#include "SheetPage.h"
+#include "common/qt/SheetPage.h"
 
 class CIken : public SheetPage {
     Q_OBJECT

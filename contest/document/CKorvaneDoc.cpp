@@ -1,8 +1,8 @@
 // The contest document: new, open and save of its contest settings.
-#include "CKorvaneDoc.h"
+#include "document/CKorvaneDoc.h"
 
-#include "ContestFile.h"
-#include "Cp932.h"
+#include "common/Cp932.h"
+#include "document/ContestFile.h"
 
 #include <filesystem>
 

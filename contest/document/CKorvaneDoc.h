@@ -2,11 +2,11 @@
 // QSOs retrieved for them.
 #pragma once
 
-#include "BandResults.h"
-#include "ContestSettings.h"
-#include "HamlogLibrary.h"
-#include "MasterSettings.h"
-#include "QsoList.h"
+#include "app/HamlogLibrary.h"
+#include "app/MasterSettings.h"
+#include "document/ContestSettings.h"
+#include "document/QsoList.h"
+#include "exchange/BandResults.h"
 
 #include <memory>
 #include <string>

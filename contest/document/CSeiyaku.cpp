@@ -1,5 +1,5 @@
 // One multi-line text box filling the page.
-#include "CSeiyaku.h"
+#include "document/CSeiyaku.h"
 
 #include <QPlainTextEdit>
 #include <QVBoxLayout>

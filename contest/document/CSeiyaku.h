@@ -1,7 +1,7 @@
 // Contest settings page "誓約": the oath, several lines.
 #pragma once
 
-#include "SheetPage.h"
+#include "common/qt/SheetPage.h"
 
 class CSeiyaku : public SheetPage {
     Q_OBJECT

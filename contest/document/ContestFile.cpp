@@ -1,9 +1,9 @@
 // Reading and writing the contest file: a plain sequence of little-endian integers and
 // length-prefixed texts in one fixed order, with two older, shorter forms still readable.
-#include "ContestFile.h"
+#include "document/ContestFile.h"
 
-#include "AtomicFile.h"
-#include "Cp932.h"
+#include "common/AtomicFile.h"
+#include "common/Cp932.h"
 
 #include <cstdint>
 

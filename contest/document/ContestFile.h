@@ -1,7 +1,7 @@
 // The contest file (".con"): contest settings to bytes and back, and to and from a file on disk.
 #pragma once
 
-#include "ContestSettings.h"
+#include "document/ContestSettings.h"
 
 #include <string>
 #include <string_view>

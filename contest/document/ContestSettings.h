@@ -1,10 +1,10 @@
 // Everything a contest file holds: search conditions, entry texts and exchange-column rules.
 #pragma once
 
+#include "exchange/ExchangeRules.h"
+
 #include <array>
 #include <string>
-
-#include "ExchangeRules.h"
 
 struct ContestSettings {
     static constexpr int kBandCount = 16; // band index 0 (1.9 MHz) .. 14 (5600 MHz), 15 other

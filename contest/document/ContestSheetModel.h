@@ -2,8 +2,8 @@
 // and the six composition pages, copied in at opening and back on OK.
 #pragma once
 
-#include "ContestSettings.h"
-#include "FormModel.h"
+#include "common/FormModel.h"
+#include "document/ContestSettings.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 // One retrieved QSO in the document's list: its record number in the log database and its record.
 #pragma once
 
-#include "QsoRecord.h"
+#include "common/QsoRecord.h"
 
 struct QsoItem {
     int recordNumber = 0; // counted from 1

@@ -1,8 +1,8 @@
 // Packing a QsoItem into texts and back.
-#include "QsoList.h"
+#include "document/QsoList.h"
 
-#include "ByteCopy.h"
-#include "Cp932.h"
+#include "common/ByteCopy.h"
+#include "common/Cp932.h"
 
 #include <array>
 #include <cstring>

@@ -2,9 +2,9 @@
 // without their padding) and handed out as whole QsoItems.
 #pragma once
 
-#include "IndexIterator.h"
-#include "PackedTexts.h"
-#include "QsoItem.h"
+#include "common/IndexIterator.h"
+#include "common/PackedTexts.h"
+#include "document/QsoItem.h"
 
 #include <cstddef>
 #include <string_view>

@@ -1,5 +1,5 @@
 // Per-band rows and multiplier tallies: the list keeps the order, the set answers membership.
-#include "BandResults.h"
+#include "exchange/BandResults.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The rows and multiplier tallies that one retrieval leaves per band; derived data, never saved.
 #pragma once
 
-#include "BandTable.h"
-#include "LogRowList.h"
-#include "OrderedTexts.h"
+#include "exchange/BandTable.h"
+#include "exchange/LogRowList.h"
+#include "exchange/OrderedTexts.h"
 
 #include <array>
 #include <cstddef>

@@ -1,7 +1,7 @@
 // The band labels, kept together so the list, the log sheet and the summary sheet agree.
-#include "BandTable.h"
+#include "exchange/BandTable.h"
 
-#include "Cp932.h"
+#include "common/Cp932.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // decimal.
 #pragma once
 
-#include "ThreePartPage.h"
+#include "exchange/ThreePartPage.h"
 
 class CLogrmk : public ThreePartPage {
     Q_OBJECT

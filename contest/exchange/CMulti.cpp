@@ -1,5 +1,5 @@
 // Groups "サマリーシート" and "ログシート": nothing, a fixed text or QSO data.
-#include "CMulti.h"
+#include "exchange/CMulti.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

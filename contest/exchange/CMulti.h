@@ -2,7 +2,7 @@
 // sheet.
 #pragma once
 
-#include "RulePage.h"
+#include "exchange/RulePage.h"
 
 class CMulti : public RulePage {
     Q_OBJECT

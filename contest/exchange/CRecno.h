@@ -2,7 +2,7 @@
 // widths.
 #pragma once
 
-#include "ThreePartPage.h"
+#include "exchange/ThreePartPage.h"
 
 class CRecno : public ThreePartPage {
     Q_OBJECT

@@ -1,7 +1,7 @@
 // Contest settings page "送信Ｎｏ": the three components of the sent exchange, with serial widths.
 #pragma once
 
-#include "ThreePartPage.h"
+#include "exchange/ThreePartPage.h"
 
 class CSendno : public ThreePartPage {
     Q_OBJECT

@@ -1,6 +1,6 @@
 // Groups "サマリーシート 係数欄" (nothing or a fixed value) and "ログシート 得点欄" (nothing, a
 // fixed value or QSO data).
-#include "CTokuten.h"
+#include "exchange/CTokuten.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

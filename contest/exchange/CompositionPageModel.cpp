@@ -1,7 +1,8 @@
 // Fields of the composition pages and their rule members.
-#include "CompositionPageModel.h"
+#include "exchange/CompositionPageModel.h"
 
-#include "Cp932.h"
+#include "app/ProgramTitle.h"
+#include "common/Cp932.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ std::string numbered(const char* name, std::size_t component) {
 }
 
 FormModel threePartPage(const ThreePartPage& table, const ExchangeRules& rules) {
-    FormModel page(table.pageName, cp932::lit(table.caption));
+    FormModel page(table.pageName, cp932::lit(table.caption), kProgramTitle);
     const ExchangeRules::ThreeParts& parts = rules.*table.rule;
     for (std::size_t i = 0; i < parts.size(); ++i) {
         const ExchangeComponent& c = parts[i];
@@ -76,14 +77,14 @@ void readMultiGroup(const FormModel& page, const std::string& prefix, ExchangeCo
 }
 
 FormModel multiPage(const ExchangeRules& rules) {
-    FormModel page("CMulti", cp932::lit("マルチプライヤー"));
+    FormModel page("CMulti", cp932::lit("マルチプライヤー"), kProgramTitle);
     addMultiGroup(page, "summary", rules.summaryMulti);
     addMultiGroup(page, "log", rules.logMulti);
     return page;
 }
 
 FormModel pointsPage(const ExchangeRules& rules) {
-    FormModel page("CTokuten", cp932::lit("点数"));
+    FormModel page("CTokuten", cp932::lit("点数"), kProgramTitle);
     page.addRadioGroup("coefChoice", 2, rules.summaryCoef.choice);
     page.addInteger("coefValue", rules.summaryCoef.value);
     const ExchangeRules::Points& p = rules.logPoints;

@@ -2,8 +2,8 @@
 // each control edits, the copy in at opening and back on OK.
 #pragma once
 
-#include "ExchangeRules.h"
-#include "FormModel.h"
+#include "common/FormModel.h"
+#include "exchange/ExchangeRules.h"
 
 #include <string>
 #include <vector>

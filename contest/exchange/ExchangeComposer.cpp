@@ -1,11 +1,11 @@
 // Column composition: component values, the row of one QSO and the per-band multiplier tally.
-#include "ExchangeComposer.h"
+#include "exchange/ExchangeComposer.h"
 
-#include "BandTable.h"
-#include "ByteCopy.h"
-#include "Cp932.h"
-#include "FieldText.h"
-#include "PackedTexts.h"
+#include "common/ByteCopy.h"
+#include "common/Cp932.h"
+#include "common/FieldText.h"
+#include "exchange/BandTable.h"
+#include "exchange/LogRowList.h"
 
 #include <algorithm>
 #include <charconv>
@@ -40,15 +40,6 @@ char* writeColumns(char* out, std::string_view text, int fromColumn, int toColum
 constexpr std::size_t kWidestField = sizeof(QsoRecord::remarks1);
 // Sign and digits of any int.
 constexpr std::size_t kIntBytes = 11;
-// Columns of a log row.
-constexpr std::size_t kColumnCount = 9;
-
-// A column of a packed row at out: its text, written by write(at) from at, behind the length
-// prefix of the entry format.
-template <class Write>
-char* writeColumn(char* out, Write write) {
-    return PackedTexts::closeText(out, write(out + 1));
-}
 
 enum QsoField {
     kRst = 0,
@@ -87,12 +78,11 @@ ExchangeComposer::ExchangeComposer(const ExchangeRules& rules, const LogClassifi
                points.toColumn};
     sameFieldMultipliers_ = multipliersFromSameField(rules_);
 
-    // Five prefix bytes a column; date, time and station are short, and the multiplier and the
-    // points are one part each.
+    // Date, time and station are short, and the multiplier and the points are one part each.
     constexpr std::size_t kOnePart = kWidestField + kIntBytes;
-    rowRoom_ = kColumnCount * 5 + 3 * kOnePart + multi.fixedText.size() + kOnePart +
-               pointsText_.size() + kOnePart + sent_.bound + received_.bound + operator_.bound +
-               remarks_.bound;
+    rowRoom_ = LogRowList::rowRoom(3 * kOnePart + multi.fixedText.size() + kOnePart +
+                                   pointsText_.size() + kOnePart + sent_.bound + received_.bound +
+                                   operator_.bound + remarks_.bound);
 }
 
 std::string ExchangeComposer::cutColumns(std::string_view text, int fromColumn, int toColumn) {
@@ -298,19 +288,21 @@ int ExchangeComposer::composeRow(const QsoRecord& record, int serial, int band) 
     }
     char* const start = results_.beginPackedRow(band, rowRoom_);
     char* out = start;
+    // Each column is written behind its length prefix, straight into the band's list.
+    const auto column = [&out](auto write) { out = LogRowList::writeColumn(out, write); };
     const std::string_view date = QsoRecord::text(record.qsoDate);
-    out = writeColumn(out, [&](char* at) {
+    column([&](char* at) {
         at = copyBytes(at, slice(date, 2, 2));
         *at++ = '/';
         return copyBytes(at, slice(date, 4));
     });
     const std::string_view time = QsoRecord::text(record.qsoTime);
-    out = writeColumn(out, [&](char* at) {
+    column([&](char* at) {
         at = copyBytes(at, slice(time, 0, 2));
         *at++ = ':';
         return copyBytes(at, slice(time, 2, 2));
     });
-    out = writeColumn(out, [&](char* at) {
+    column([&](char* at) {
         at = copyBytes(at, cp932::trim(QsoRecord::text(record.call)));
         const std::string_view portable = cp932::trim(QsoRecord::text(record.portable));
         if (!portable.empty()) {
@@ -319,12 +311,12 @@ int ExchangeComposer::composeRow(const QsoRecord& record, int serial, int band) 
         }
         return at;
     });
-    out = writeColumn(out, [&](char* at) { return writeSteps(at, record, sent_, serial); });
-    out = writeColumn(out, [&](char* at) { return writeSteps(at, record, received_, serial); });
-    out = writeColumn(out, [&](char* at) { return writeMultiplier(at, record, band); });
-    out = writeColumn(out, [&](char* at) { return writeStep(at, record, points_, serial); });
-    out = writeColumn(out, [&](char* at) { return writeSteps(at, record, operator_, serial); });
-    out = writeColumn(out, [&](char* at) { return writeSteps(at, record, remarks_, serial); });
+    column([&](char* at) { return writeSteps(at, record, sent_, serial); });
+    column([&](char* at) { return writeSteps(at, record, received_, serial); });
+    column([&](char* at) { return writeMultiplier(at, record, band); });
+    column([&](char* at) { return writeStep(at, record, points_, serial); });
+    column([&](char* at) { return writeSteps(at, record, operator_, serial); });
+    column([&](char* at) { return writeSteps(at, record, remarks_, serial); });
     results_.commitPackedRow(band, static_cast<std::size_t>(out - start));
     return band;
 }

@@ -2,13 +2,13 @@
 // band.
 #pragma once
 
-#include "BandResults.h"
-#include "ComponentKind.h"
-#include "ExchangeRules.h"
-#include "LogClassifier.h"
-#include "LogRow.h"
-#include "QsoRecord.h"
-#include "RstSource.h"
+#include "common/QsoRecord.h"
+#include "exchange/BandResults.h"
+#include "exchange/ComponentKind.h"
+#include "exchange/ExchangeRules.h"
+#include "exchange/LogClassifier.h"
+#include "exchange/LogRow.h"
+#include "exchange/RstSource.h"
 
 #include <string>
 #include <string_view>

@@ -1,9 +1,9 @@
 // The eight exchange-column rules of one contest, as the contest file stores them.
 #pragma once
 
-#include <array>
+#include "exchange/ExchangeComponent.h"
 
-#include "ExchangeComponent.h"
+#include <array>
 
 struct ExchangeRules {
     // The points column of the log sheet keeps its fixed value as an integer.

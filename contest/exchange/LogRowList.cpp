@@ -1,5 +1,5 @@
 // Packing a LogRow's nine texts and back.
-#include "LogRowList.h"
+#include "exchange/LogRowList.h"
 
 #include <array>
 #include <cstring>
@@ -7,8 +7,6 @@
 #include <string_view>
 
 namespace {
-
-constexpr std::size_t kTextCount = 9;
 
 // The row's texts in column order.
 template <class Row>
@@ -21,20 +19,20 @@ auto columns(Row& row) {
 } // namespace
 
 void LogRowList::push_back(const LogRow& row) {
-    std::array<std::string_view, kTextCount> texts;
+    std::array<std::string_view, kColumnCount> texts;
     const auto from = columns(row);
-    for (std::size_t i = 0; i < kTextCount; ++i) {
+    for (std::size_t i = 0; i < kColumnCount; ++i) {
         texts[i] = *from[i];
     }
     texts_.add(texts);
 }
 
 LogRow LogRowList::operator[](std::size_t index) const {
-    std::array<std::string_view, kTextCount> texts;
+    std::array<std::string_view, kColumnCount> texts;
     texts_.get(index, texts);
     LogRow row;
     const auto to = columns(row);
-    for (std::size_t i = 0; i < kTextCount; ++i) {
+    for (std::size_t i = 0; i < kColumnCount; ++i) {
         to[i]->assign(texts[i]);
     }
     return row;

@@ -1,9 +1,9 @@
 // The composed rows of one band in retrieval order, stored packed and handed out as LogRows.
 #pragma once
 
-#include "IndexIterator.h"
-#include "LogRow.h"
-#include "PackedTexts.h"
+#include "common/IndexIterator.h"
+#include "common/PackedTexts.h"
+#include "exchange/LogRow.h"
 
 #include <cstddef>
 #include <string_view>
@@ -13,12 +13,25 @@ public:
     using const_iterator = IndexIterator<LogRowList, LogRow>;
     using iterator = const_iterator;
 
+    static constexpr std::size_t kColumnCount = 9;
+
     void push_back(const LogRow& row);
-    // Appends a row written by the caller in the packed form: its nine texts in column order, each
-    // as PackedTexts::putText writes it, in at most `room` bytes from the pointer returned; then
-    // the bytes written.
+
+    // A row written in place, without a LogRow: beginPacked(room) gives where it starts, at most
+    // `room` bytes (rowRoom() of the longest texts the columns can have); the nine columns follow
+    // in order, each written by writeColumn(); commitPacked() takes the bytes written.
     char* beginPacked(std::size_t room) { return texts_.beginEntry(room); }
     void commitPacked(std::size_t bytes) { texts_.commitEntry(bytes); }
+    // Room for a row whose column texts have at most textBytes bytes together.
+    static constexpr std::size_t rowRoom(std::size_t textBytes) {
+        return kColumnCount * PackedTexts::kMostPrefixBytes + textBytes;
+    }
+    // Writes one column at out: write(at) writes its text from at and returns the text's end.
+    // Returns where the next column starts.
+    template <class Write>
+    static char* writeColumn(char* out, Write write) {
+        return PackedTexts::closeText(out, write(out + 1));
+    }
     void clear() { texts_.clear(); }
     std::size_t size() const { return texts_.size(); }
     bool empty() const { return texts_.empty(); }

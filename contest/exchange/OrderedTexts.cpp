@@ -1,5 +1,5 @@
 // Linear probing on a 32-bit FNV-1a hash; the texts themselves live in the ordered list.
-#include "OrderedTexts.h"
+#include "exchange/OrderedTexts.h"
 
 bool OrderedTexts::add(std::string_view text) {
     if ((inOrder_.size() + 1) * 2 > slots_.size()) {

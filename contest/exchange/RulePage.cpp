@@ -1,7 +1,7 @@
 // Group boxes and rows of the rule pages.
-#include "RulePage.h"
+#include "exchange/RulePage.h"
 
-#include "CompositionPageModel.h"
+#include "exchange/CompositionPageModel.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -2,7 +2,7 @@
 // alternative beside it.
 #pragma once
 
-#include "SheetPage.h"
+#include "common/qt/SheetPage.h"
 
 class QGridLayout;
 class QGroupBox;

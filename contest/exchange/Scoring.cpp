@@ -1,9 +1,9 @@
 // Scoring arithmetic: every sum and product in checked 64 bits, as contest files set the factors
 // freely.
-#include "Scoring.h"
+#include "exchange/Scoring.h"
 
-#include "BandTable.h"
-#include "ExchangeComposer.h"
+#include "exchange/BandTable.h"
+#include "exchange/ExchangeComposer.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 // The figures of the summary sheet and the log-sheet pages, and the plan of the printed pages.
 #pragma once
 
-#include "BandResults.h"
-#include "ExchangeRules.h"
-#include "SheetFigure.h"
+#include "exchange/BandResults.h"
+#include "exchange/ExchangeRules.h"
+#include "exchange/SheetFigure.h"
 
 #include <cstddef>
 

@@ -1,5 +1,5 @@
 // Checked 64-bit arithmetic of the sheet figures.
-#include "SheetFigure.h"
+#include "exchange/SheetFigure.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The three component groups, with the control names of CompositionPageModel.
-#include "ThreePartPage.h"
+#include "exchange/ThreePartPage.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

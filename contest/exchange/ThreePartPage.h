@@ -2,7 +2,7 @@
 // data and, after the first, nothing or a serial number.
 #pragma once
 
-#include "RulePage.h"
+#include "exchange/RulePage.h"
 
 class ThreePartPage : public RulePage {
     Q_OBJECT

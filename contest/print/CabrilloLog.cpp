@@ -1,10 +1,10 @@
 // Writing the Cabrillo log from the document's rows and the QSOs they came from.
-#include "CabrilloLog.h"
+#include "print/CabrilloLog.h"
 
-#include "BandTable.h"
-#include "Cp932.h"
-#include "ElectronicLogQsos.h"
-#include "Scoring.h"
+#include "common/Cp932.h"
+#include "exchange/BandTable.h"
+#include "exchange/Scoring.h"
+#include "print/ElectronicLogQsos.h"
 
 #include <algorithm>
 #include <array>

@@ -2,7 +2,7 @@
 // composed row, times in UTC.
 #pragma once
 
-#include "CKorvaneDoc.h"
+#include "document/CKorvaneDoc.h"
 
 #include <compare>
 #include <optional>

@@ -1,10 +1,10 @@
 // Writing the JARL electronic log from the document, its figures and the master settings.
-#include "ElectronicLog.h"
+#include "print/ElectronicLog.h"
 
-#include "BandTable.h"
-#include "Cp932.h"
-#include "ElectronicLogQsos.h"
-#include "Scoring.h"
+#include "common/Cp932.h"
+#include "exchange/BandTable.h"
+#include "exchange/Scoring.h"
+#include "print/ElectronicLogQsos.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // file.
 #pragma once
 
-#include "CKorvaneDoc.h"
-#include "SheetClock.h"
+#include "document/CKorvaneDoc.h"
+#include "print/SheetClock.h"
 
 #include <string>
 #include <string_view>

@@ -1,7 +1,7 @@
 // Pairing the composed rows with the QSO list.
-#include "ElectronicLogQsos.h"
+#include "print/ElectronicLogQsos.h"
 
-#include "BandTable.h"
+#include "exchange/BandTable.h"
 
 #include <array>
 #include <vector>

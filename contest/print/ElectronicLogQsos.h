@@ -2,7 +2,7 @@
 // from, for the text exports that need the year and the mode the rows do not carry.
 #pragma once
 
-#include "CKorvaneDoc.h"
+#include "document/CKorvaneDoc.h"
 
 #include <functional>
 #include <optional>

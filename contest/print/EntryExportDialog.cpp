@@ -1,5 +1,12 @@
 // Choosing the form of the electronic entry, previewing it and saving it atomically.
-#include "EntryExportDialog.h"
+#include "print/EntryExportDialog.h"
+
+#include "common/AtomicFile.h"
+#include "common/Cp932.h"
+#include "document/CKorvaneDoc.h"
+#include "print/CabrilloLog.h"
+#include "print/ElectronicLog.h"
+#include "print/SheetClock.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -12,13 +19,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include "AtomicFile.h"
-#include "CKorvaneDoc.h"
-#include "CabrilloLog.h"
-#include "Cp932.h"
-#include "ElectronicLog.h"
-#include "SheetClock.h"
 
 namespace {
 QString fromCp932(const std::string& text) {

@@ -1,9 +1,9 @@
 // Writing the recorded pages, one page at a time so the recording never holds the whole print.
-#include "LayoutJson.h"
+#include "print/LayoutJson.h"
 
-#include "JsonWriter.h"
-#include "RecordingCanvas.h"
-#include "SheetPrinter.h"
+#include "app/JsonWriter.h"
+#include "print/RecordingCanvas.h"
+#include "print/SheetPrinter.h"
 
 namespace layout_json {
 namespace {

@@ -1,8 +1,8 @@
 // The drawing operations of every page as UTF-8 JSON, for regression checks of the layouts.
 #pragma once
 
-#include "CKorvaneDoc.h"
-#include "SheetClock.h"
+#include "document/CKorvaneDoc.h"
+#include "print/SheetClock.h"
 
 #include <string>
 

@@ -1,10 +1,10 @@
 // The log-sheet layout: header, table, QSO lines and page totals.
-#include "LogSheet.h"
+#include "print/LogSheet.h"
 
-#include "BandTable.h"
-#include "Cp932.h"
-#include "Scoring.h"
-#include "SheetFormat.h"
+#include "common/Cp932.h"
+#include "exchange/BandTable.h"
+#include "exchange/Scoring.h"
+#include "print/SheetFormat.h"
 
 #include <string>
 

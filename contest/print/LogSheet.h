@@ -1,9 +1,9 @@
 // One log-sheet page: up to 50 QSOs of one band in the contest log-sheet form.
 #pragma once
 
-#include "CKorvaneDoc.h"
-#include "PagePlan.h"
-#include "SheetCanvas.h"
+#include "document/CKorvaneDoc.h"
+#include "print/PagePlan.h"
+#include "print/SheetCanvas.h"
 
 class LogSheet {
 public:

@@ -1,7 +1,7 @@
 // Page counting and the band search that finds the log sheet a page number holds.
-#include "PagePlan.h"
+#include "print/PagePlan.h"
 
-#include "Scoring.h"
+#include "exchange/Scoring.h"
 
 #include <algorithm>
 

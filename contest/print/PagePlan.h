@@ -1,8 +1,8 @@
 // The pages of one print: the summary sheet first, then 50-row log sheets band after band.
 #pragma once
 
-#include "BandResults.h"
-#include "BandTable.h"
+#include "exchange/BandResults.h"
+#include "exchange/BandTable.h"
 
 #include <array>
 #include <cstddef>

@@ -1,9 +1,9 @@
 // Running the print dialog, the print job with its progress dialog, the preview and page set-up.
-#include "PrintCommands.h"
+#include "print/PrintCommands.h"
 
-#include "Cp932.h"
-#include "SearchCheck.h"
-#include "SheetPreviewDialog.h"
+#include "app/ProgramTitle.h"
+#include "common/Cp932.h"
+#include "print/SheetPreviewDialog.h"
 
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -65,7 +65,7 @@ SheetPainter::Outcome PrintCommands::printRange(int first, int last, Prompter& p
         });
     progress.reset();
     if (outcome == SheetPainter::Outcome::failed) {
-        prompter.ask(cp932::lit("印刷を開始できませんでした。"), SearchCheck::kProgramTitle,
+        prompter.ask(cp932::lit("印刷を開始できませんでした。"), kProgramTitle,
                      Prompter::Icon::exclamation);
     }
     return outcome;

@@ -1,9 +1,9 @@
 // The print, print preview and printer set-up commands over one printer kept for the session.
 #pragma once
 
-#include "CKorvaneDoc.h"
-#include "Prompter.h"
-#include "SheetPainter.h"
+#include "common/Prompter.h"
+#include "document/CKorvaneDoc.h"
+#include "print/SheetPainter.h"
 
 #include <QObject>
 #include <QString>

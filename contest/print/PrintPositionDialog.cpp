@@ -1,8 +1,8 @@
 // Layout of the print position dialog and its OK button.
-#include "PrintPositionDialog.h"
+#include "print/PrintPositionDialog.h"
 
-#include "Cp932.h"
-#include "PrintPositionForm.h"
+#include "common/Cp932.h"
+#include "print/PrintPositionForm.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

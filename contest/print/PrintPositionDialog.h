@@ -1,8 +1,8 @@
 // The print position dialog "印字位置微調整": horizontal and vertical print offsets in 0.1 mm.
 #pragma once
 
-#include "MasterSettings.h"
-#include "Prompter.h"
+#include "app/MasterSettings.h"
+#include "common/Prompter.h"
 
 #include <QDialog>
 #include <array>

@@ -1,8 +1,8 @@
 // Copying the print offsets in and out, and refusing boxes that hold no integer.
-#include "PrintPositionForm.h"
+#include "print/PrintPositionForm.h"
 
-#include "IntegerText.h"
-#include "SearchCheck.h"
+#include "app/ProgramTitle.h"
+#include "common/IntegerText.h"
 
 PrintPositionForm PrintPositionForm::fromSettings(const MasterSettings& settings) {
     return PrintPositionForm{{std::to_string(settings.printX), std::to_string(settings.printY)}};
@@ -11,7 +11,7 @@ PrintPositionForm PrintPositionForm::fromSettings(const MasterSettings& settings
 int PrintPositionForm::confirm(Prompter& prompter) const {
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         if (!IntegerText::parse(boxes[i])) {
-            prompter.ask(IntegerText::notIntegerMessage(), SearchCheck::kProgramTitle,
+            prompter.ask(IntegerText::notIntegerMessage(), kProgramTitle,
                          Prompter::Icon::exclamation);
             return static_cast<int>(i);
         }

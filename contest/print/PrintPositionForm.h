@@ -1,8 +1,8 @@
 // The print position dialog's values: the two offset boxes, copied in at opening and back on OK.
 #pragma once
 
-#include "MasterSettings.h"
-#include "Prompter.h"
+#include "app/MasterSettings.h"
+#include "common/Prompter.h"
 
 #include <array>
 #include <string>

@@ -1,7 +1,7 @@
 // QPainter drawing of the sheet operations.
-#include "QtSheetCanvas.h"
+#include "print/QtSheetCanvas.h"
 
-#include "Cp932.h"
+#include "common/Cp932.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>

@@ -3,7 +3,7 @@
 // corner and sized by cell height and half-width advance.
 #pragma once
 
-#include "SheetCanvas.h"
+#include "print/SheetCanvas.h"
 
 #include <QFont>
 #include <QPainter>

@@ -1,9 +1,9 @@
 // Rendering the print document page by page into a PDF writer or an image, releasing each page
 // before the next is drawn.
-#include "QtSheetOutput.h"
+#include "print/QtSheetOutput.h"
 
-#include "AtomicFile.h"
-#include "QtSheetCanvas.h"
+#include "common/AtomicFile.h"
+#include "print/QtSheetCanvas.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -1,7 +1,7 @@
 // Headless output of the sheets: one A4 PDF, or one PNG image per page.
 #pragma once
 
-#include "SheetPrinter.h"
+#include "print/SheetPrinter.h"
 
 #include <ostream>
 #include <string>

@@ -1,5 +1,5 @@
 // Recording the drawing operations of the sheets.
-#include "RecordingCanvas.h"
+#include "print/RecordingCanvas.h"
 
 void RecordingCanvas::beginPage(const PagePlan::Page& page, int printX, int printY) {
     pages_.push_back(Page{page, printX, printY, {}});

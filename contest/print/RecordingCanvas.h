@@ -2,7 +2,7 @@
 // print offset: for tests and the layout export.
 #pragma once
 
-#include "SheetCanvas.h"
+#include "print/SheetCanvas.h"
 
 #include <string>
 #include <vector>

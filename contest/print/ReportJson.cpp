@@ -1,12 +1,12 @@
 // Writing the report of one retrieval.
-#include "ReportJson.h"
+#include "print/ReportJson.h"
+
+#include "app/JsonWriter.h"
+#include "exchange/BandTable.h"
+#include "exchange/Scoring.h"
+#include "qso/QsoListColumns.h"
 
 #include <vector>
-
-#include "BandTable.h"
-#include "JsonWriter.h"
-#include "QsoListColumns.h"
-#include "Scoring.h"
 
 namespace report_json {
 namespace {

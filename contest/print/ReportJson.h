@@ -2,9 +2,9 @@
 // the summary figures and the page count of the print document.
 #pragma once
 
-#include <string>
+#include "document/CKorvaneDoc.h"
 
-#include "CKorvaneDoc.h"
+#include <string>
 
 namespace report_json {
 

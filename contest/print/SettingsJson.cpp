@@ -1,7 +1,7 @@
 // Writing every master and contest setting by its ini key or member name.
-#include "SettingsJson.h"
+#include "print/SettingsJson.h"
 
-#include "JsonWriter.h"
+#include "app/JsonWriter.h"
 
 namespace settings_json {
 namespace {

@@ -1,10 +1,10 @@
 // The master and contest settings as UTF-8 JSON, for scripts and regression checks.
 #pragma once
 
-#include <string>
+#include "app/MasterSettings.h"
+#include "document/ContestSettings.h"
 
-#include "ContestSettings.h"
-#include "MasterSettings.h"
+#include <string>
 
 namespace settings_json {
 

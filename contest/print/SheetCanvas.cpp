@@ -1,7 +1,7 @@
 // The composite drawing operations of the sheets, shared by every canvas.
-#include "SheetCanvas.h"
+#include "print/SheetCanvas.h"
 
-#include "Cp932.h"
+#include "common/Cp932.h"
 
 #include <algorithm>
 #include <cstdio>

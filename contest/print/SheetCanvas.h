@@ -3,8 +3,8 @@
 // the same sizing and wrapping rules.
 #pragma once
 
-#include "PagePlan.h"
-#include "SheetClock.h"
+#include "print/PagePlan.h"
+#include "print/SheetClock.h"
 
 #include <cstddef>
 #include <string>

@@ -1,5 +1,5 @@
 // Today's date for the sheets, honouring SOURCE_DATE_EPOCH.
-#include "SheetClock.h"
+#include "print/SheetClock.h"
 
 #include <charconv>
 #include <cstdint>

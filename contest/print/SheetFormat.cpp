@@ -1,5 +1,5 @@
 // Formatting the sheet figures.
-#include "SheetFormat.h"
+#include "print/SheetFormat.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,7 +1,7 @@
 // Figures as the sheets print them.
 #pragma once
 
-#include "SheetFigure.h"
+#include "exchange/SheetFigure.h"
 
 #include <string>
 

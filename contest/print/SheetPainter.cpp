@@ -1,8 +1,8 @@
 // One QPainter over the printer, a new page before every page after the first.
-#include "SheetPainter.h"
+#include "print/SheetPainter.h"
 
-#include "QtSheetCanvas.h"
-#include "SheetPrinter.h"
+#include "print/QtSheetCanvas.h"
+#include "print/SheetPrinter.h"
 
 #include <QPainter>
 #include <QPrinter>

@@ -1,7 +1,7 @@
 // Drawing pages of the print document onto a printer: the print job, the preview and tests.
 #pragma once
 
-#include "CKorvaneDoc.h"
+#include "document/CKorvaneDoc.h"
 
 #include <functional>
 

@@ -1,7 +1,7 @@
 // The preview window: a button bar over the page view, which draws the pages on request.
-#include "SheetPreviewDialog.h"
+#include "print/SheetPreviewDialog.h"
 
-#include "SheetPainter.h"
+#include "print/SheetPainter.h"
 
 #include <QHBoxLayout>
 #include <QPrintPreviewWidget>

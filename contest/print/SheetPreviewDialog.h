@@ -1,7 +1,7 @@
 // Print preview of the sheets: next and previous page, one or two pages, zoom, print and close.
 #pragma once
 
-#include "CKorvaneDoc.h"
+#include "document/CKorvaneDoc.h"
 
 #include <QDialog>
 

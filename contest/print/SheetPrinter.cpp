@@ -1,8 +1,8 @@
 // Dispatching a page number to the summary sheet or its log sheet.
-#include "SheetPrinter.h"
+#include "print/SheetPrinter.h"
 
-#include "LogSheet.h"
-#include "SummarySheet.h"
+#include "print/LogSheet.h"
+#include "print/SummarySheet.h"
 
 SheetPrinter::SheetPrinter(const CKorvaneDoc& doc) : doc_(doc), plan_(doc.results) {}
 

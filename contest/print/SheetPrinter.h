@@ -1,9 +1,9 @@
 // The print document: its page plan, and each page drawn onto a canvas with the print offset.
 #pragma once
 
-#include "CKorvaneDoc.h"
-#include "PagePlan.h"
-#include "SheetCanvas.h"
+#include "document/CKorvaneDoc.h"
+#include "print/PagePlan.h"
+#include "print/SheetCanvas.h"
 
 #include <cstddef>
 

@@ -1,11 +1,11 @@
 // The summary-sheet layout: band table and figures, entry identity, licensee and station data,
 // opinion, oath, date and signature.
-#include "SummarySheet.h"
+#include "print/SummarySheet.h"
 
-#include "BandTable.h"
-#include "Cp932.h"
-#include "Scoring.h"
-#include "SheetFormat.h"
+#include "common/Cp932.h"
+#include "exchange/BandTable.h"
+#include "exchange/Scoring.h"
+#include "print/SheetFormat.h"
 
 #include <string>
 

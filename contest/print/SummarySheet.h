@@ -1,8 +1,8 @@
 // Page 1 of every print: the summary sheet of the JARL contest entry form.
 #pragma once
 
-#include "CKorvaneDoc.h"
-#include "SheetCanvas.h"
+#include "document/CKorvaneDoc.h"
+#include "print/SheetCanvas.h"
 
 class SummarySheet {
 public:

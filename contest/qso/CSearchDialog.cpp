@@ -1,8 +1,8 @@
 // Building the search dialog, filling it from a form and checking it on "開始".
-#include "CSearchDialog.h"
+#include "qso/CSearchDialog.h"
 
-#include "Cp932.h"
-#include "SearchCommand.h"
+#include "common/Cp932.h"
+#include "qso/SearchCommand.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 // The search dialog "ﾃﾞｰﾀの検索": QSO period, bands, modes and the same-band repeat box.
 #pragma once
 
-#include "Prompter.h"
-#include "SearchCheck.h"
+#include "common/Prompter.h"
+#include "qso/SearchCheck.h"
 
 #include <QDialog>
 #include <array>

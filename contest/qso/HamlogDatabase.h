@@ -1,8 +1,8 @@
 // The log database behind the bound HAMLOG32.DLL.
 #pragma once
 
-#include "HamlogLibrary.h"
-#include "QsoSource.h"
+#include "app/HamlogLibrary.h"
+#include "qso/QsoSource.h"
 
 class HamlogDatabase : public QsoSource {
 public:

@@ -1,10 +1,10 @@
 // Cell texts and comparisons of the QSO list columns.
-#include "QsoListColumns.h"
+#include "qso/QsoListColumns.h"
+
+#include "common/Cp932.h"
 
 #include <algorithm>
 #include <cstdio>
-
-#include "Cp932.h"
 
 const std::array<QsoListColumns::Column, QsoListColumns::kColumnCount>& QsoListColumns::columns() {
     static const std::array<Column, kColumnCount> table{{

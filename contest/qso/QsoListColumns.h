@@ -1,7 +1,7 @@
 // The sixteen columns of the QSO list: headers, alignment, widths, cell texts and sort order.
 #pragma once
 
-#include "QsoList.h"
+#include "document/QsoList.h"
 
 #include <array>
 #include <string>

@@ -1,8 +1,8 @@
 // Rows, cells, headers and sorting of the QSO list model.
-#include "QsoListModel.h"
+#include "qso/QsoListModel.h"
 
-#include "Cp932.h"
-#include "QsoListColumns.h"
+#include "common/Cp932.h"
+#include "qso/QsoListColumns.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The QSO list as a table model: sixteen columns whose cells are produced only when shown.
 #pragma once
 
-#include "CKorvaneDoc.h"
-#include "QsoListRows.h"
+#include "document/CKorvaneDoc.h"
+#include "qso/QsoListRows.h"
 
 #include <QAbstractTableModel>
 #include <optional>

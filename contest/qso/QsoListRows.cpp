@@ -1,7 +1,7 @@
 // Refilling and sorting the rows of the QSO list.
-#include "QsoListRows.h"
+#include "qso/QsoListRows.h"
 
-#include "QsoListColumns.h"
+#include "qso/QsoListColumns.h"
 
 #include <algorithm>
 #include <numeric>

@@ -1,7 +1,7 @@
 // The rows of the QSO list: which QSO of the document each row shows, in screen order.
 #pragma once
 
-#include "CKorvaneDoc.h"
+#include "document/CKorvaneDoc.h"
 
 #include <cstddef>
 #include <vector>

@@ -1,11 +1,11 @@
 // The retrieval loop over the log database and its filters.
-#include "QsoRetrieval.h"
+#include "qso/QsoRetrieval.h"
 
-#include "BandTable.h"
-#include "Cp932.h"
-#include "ExchangeComposer.h"
-#include "FieldText.h"
-#include "RepeatSet.h"
+#include "common/Cp932.h"
+#include "common/FieldText.h"
+#include "exchange/BandTable.h"
+#include "exchange/ExchangeComposer.h"
+#include "qso/RepeatSet.h"
 
 #include <array>
 #include <cstdio>

@@ -2,11 +2,11 @@
 // QSO list and the composition of every kept QSO.
 #pragma once
 
+#include "document/CKorvaneDoc.h"
+#include "qso/QsoSource.h"
+
 #include <cstdint>
 #include <string>
-
-#include "CKorvaneDoc.h"
-#include "QsoSource.h"
 
 class QsoRetrieval {
 public:

@@ -2,11 +2,11 @@
 // band and address-code classification.
 #pragma once
 
+#include "common/QsoRecord.h"
+#include "exchange/LogClassifier.h"
+
 #include <cstdint>
 #include <string>
-
-#include "LogClassifier.h"
-#include "QsoRecord.h"
 
 class QsoSource : public LogClassifier {
 public:

@@ -1,5 +1,5 @@
 // Linear probing over groups of six slots, kept at most four fifths full.
-#include "RepeatSet.h"
+#include "qso/RepeatSet.h"
 
 #include <cstring>
 #include <utility>

@@ -2,7 +2,7 @@
 // open-addressing table, since a log of a million QSOs looks it up once per record.
 #pragma once
 
-#include "LargeBuffer.h"
+#include "common/LargeBuffer.h"
 
 #include <cstdint>
 #include <string_view>

@@ -1,10 +1,11 @@
 // Integer and range checks of the period fields, then the band and mode selections.
-#include "SearchCheck.h"
+#include "qso/SearchCheck.h"
+
+#include "app/ProgramTitle.h"
+#include "common/Cp932.h"
+#include "common/IntegerText.h"
 
 #include <optional>
-
-#include "Cp932.h"
-#include "IntegerText.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // The checks of the search dialog on accept, over the texts and boxes the user left in it.
 #pragma once
 
+#include "common/Prompter.h"
+#include "document/ContestSettings.h"
+
 #include <array>
 #include <string>
-
-#include "ContestSettings.h"
-#include "Prompter.h"
 
 class SearchCheck {
 public:
@@ -42,7 +42,4 @@ public:
 
     // Copies a form that passed the checks into the search conditions.
     static void toSettings(const Form& form, ContestSettings& settings);
-
-    // The program title used as the caption of the framework's messages.
-    static constexpr const char* kProgramTitle = "Korvane";
 };

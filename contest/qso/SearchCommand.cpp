@@ -1,8 +1,8 @@
 // Checks, storing the conditions and running the retrieval for the search command.
-#include "SearchCommand.h"
+#include "qso/SearchCommand.h"
 
-#include "Cp932.h"
-#include "QsoRetrieval.h"
+#include "common/Cp932.h"
+#include "qso/QsoRetrieval.h"
 
 SearchCheck::Result SearchCommand::confirm(const SearchCheck::Form& form, Prompter& prompter) {
     SearchCheck::Result result = SearchCheck::check(form);

@@ -2,10 +2,10 @@
 // the retrieval with its failure message.
 #pragma once
 
-#include "CKorvaneDoc.h"
-#include "Prompter.h"
-#include "QsoSource.h"
-#include "SearchCheck.h"
+#include "common/Prompter.h"
+#include "document/CKorvaneDoc.h"
+#include "qso/QsoSource.h"
+#include "qso/SearchCheck.h"
 
 class SearchCommand {
 public:

@@ -1,8 +1,8 @@
 // Component registration through the platform's library loading.
-#include "ComponentRegistration.h"
+#include "services/ComponentRegistration.h"
 
-#include "Cp932.h"
-#include "MbcsText.h"
+#include "common/Cp932.h"
+#include "services/MbcsText.h"
 
 #include <cstdint>
 
@@ -17,8 +17,7 @@ namespace {
 using EntryPoint = std::int32_t(COMPONENT_CALL*)();
 
 void tell(SetupContext& context, const std::string& text) {
-    context.prompter.messageBox(text, cp932::lit("OCX/DLL登録エラー"), Prompter::Buttons::Ok,
-                                Prompter::Icon::Warning);
+    context.prompter.ask(text, cp932::lit("OCX/DLL登録エラー"), Prompter::Icon::exclamation);
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 // DllRegisterServer or DllUnregisterServer.
 #pragma once
 
-#include "SetupContext.h"
+#include "services/SetupContext.h"
 
 #include <string>
 #include <string_view>

@@ -1,9 +1,9 @@
 // Expansion through the platform's LZ calls.
-#include "CompressedFiles.h"
+#include "services/CompressedFiles.h"
 
-#include "FileRoutines.h"
-#include "MbcsText.h"
-#include "PathText.h"
+#include "services/FileRoutines.h"
+#include "services/MbcsText.h"
+#include "services/PathText.h"
 
 std::string ExpandCompressedFile(SetupContext& context, const std::string& source,
                                  const std::string& requestedDestination) {

@@ -1,7 +1,7 @@
 // Files compressed with the Windows expand format on the installation medium.
 #pragma once
 
-#include "SetupContext.h"
+#include "services/SetupContext.h"
 
 #include <string>
 

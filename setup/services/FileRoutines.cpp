@@ -1,10 +1,10 @@
 // File and folder routines over the platform's file calls.
-#include "FileRoutines.h"
+#include "services/FileRoutines.h"
 
-#include "ComponentRegistration.h"
-#include "MbcsText.h"
-#include "PathText.h"
-#include "Win32Codes.h"
+#include "services/ComponentRegistration.h"
+#include "services/MbcsText.h"
+#include "services/PathText.h"
+#include "services/platform/Win32Codes.h"
 
 bool FileExists(SetupContext& context, const std::string& path) {
     std::uint32_t attributes = context.platform.getFileAttributes(path);

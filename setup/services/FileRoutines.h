@@ -2,7 +2,7 @@
 // deletion (unregistering components first) and removal of a folder with its listed files.
 #pragma once
 
-#include "SetupContext.h"
+#include "services/SetupContext.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
 // Ini routines over the platform's private-profile calls.
-#include "IniValues.h"
+#include "services/IniValues.h"
 
-#include "MbcsText.h"
+#include "services/MbcsText.h"
 
 namespace {
 

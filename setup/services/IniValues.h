@@ -1,7 +1,7 @@
 // Private-profile (ini) values of any length and the numbered key lists of setup's ini files.
 #pragma once
 
-#include "SetupContext.h"
+#include "services/SetupContext.h"
 
 #include <string>
 

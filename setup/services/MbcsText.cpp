@@ -1,8 +1,8 @@
 // Code page 932 text routines. The mapping tables are written as UTF-8 and converted once.
-#include "MbcsText.h"
+#include "services/MbcsText.h"
 
-#include "Cp932.h"
-#include "PathText.h"
+#include "common/Cp932.h"
+#include "services/PathText.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // Delimiter tests walk the text from its start, so a trail byte 0x5C is never taken for "\".
-#include "PathText.h"
+#include "services/PathText.h"
 
-#include "Cp932.h"
+#include "common/Cp932.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Registry routines through the platform's registry calls.
-#include "RegistryRoutines.h"
+#include "services/RegistryRoutines.h"
 
 namespace {
 

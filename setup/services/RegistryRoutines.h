@@ -1,7 +1,7 @@
 // Registry root tokens of setup's ini files and recursive key deletion.
 #pragma once
 
-#include "SetupContext.h"
+#include "services/SetupContext.h"
 
 #include <string>
 #include <string_view>

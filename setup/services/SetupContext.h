@@ -2,9 +2,9 @@
 // messages and the process-wide values.
 #pragma once
 
-#include "Platform.h"
-#include "ProcessValues.h"
-#include "Prompter.h"
+#include "common/Prompter.h"
+#include "services/ProcessValues.h"
+#include "services/platform/Platform.h"
 
 struct SetupContext {
     Platform& platform;

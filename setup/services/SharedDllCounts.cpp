@@ -1,7 +1,7 @@
 // Shared-library counts in the registry; registry failures are not reported, as on Windows.
-#include "SharedDllCounts.h"
+#include "services/SharedDllCounts.h"
 
-#include "FileRoutines.h"
+#include "services/FileRoutines.h"
 
 namespace {
 

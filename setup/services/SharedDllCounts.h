@@ -2,7 +2,7 @@
 // \SOFTWARE\Microsoft\Windows\CurrentVersion\SharedDLLs named by the file's path.
 #pragma once
 
-#include "SetupContext.h"
+#include "services/SetupContext.h"
 
 #include <cstdint>
 #include <string>

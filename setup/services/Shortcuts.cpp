@@ -1,8 +1,8 @@
 // Shortcut creation through the platform's shell link call.
-#include "Shortcuts.h"
+#include "services/Shortcuts.h"
 
-#include "FileRoutines.h"
-#include "PathText.h"
+#include "services/FileRoutines.h"
+#include "services/PathText.h"
 
 std::string CreateShortcut(SetupContext& context, const std::string& target,
                            const std::string& linkName, int specialFolderId,

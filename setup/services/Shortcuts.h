@@ -1,7 +1,7 @@
 // Shortcuts (shell links) in the special folders of the shell.
 #pragma once
 
-#include "SetupContext.h"
+#include "services/SetupContext.h"
 
 #include <string>
 

@@ -1,9 +1,9 @@
 // Error texts, free space and version texts through the platform.
-#include "SystemInfo.h"
+#include "services/SystemInfo.h"
 
-#include "Cp932.h"
-#include "MbcsText.h"
-#include "PathText.h"
+#include "common/Cp932.h"
+#include "services/MbcsText.h"
+#include "services/PathText.h"
 
 #include <limits>
 

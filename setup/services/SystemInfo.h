@@ -1,7 +1,7 @@
 // What the system tells about itself: error texts for reports, free disk space, file versions.
 #pragma once
 
-#include "SetupContext.h"
+#include "services/SetupContext.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
 // Atomic replacement keeps the old file on failure and leaves no temporary files behind.
-#include "AtomicFile.h"
+#include "common/AtomicFile.h"
 
-#include "TempFolder.h"
+#include "tests/common/TempFolder.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

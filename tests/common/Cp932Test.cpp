@@ -1,5 +1,5 @@
 // CP932 conversions, character-boundary searching and cutting.
-#include "Cp932.h"
+#include "common/Cp932.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Loading a shared library, looking up exports and failing cleanly on missing files.
-#include "DynamicLibrary.h"
+#include "common/DynamicLibrary.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The ini reading and writing rules that both programs rely on.
-#include "IniFile.h"
+#include "common/IniFile.h"
 
-#include "Cp932.h"
-#include "TempFolder.h"
+#include "common/Cp932.h"
+#include "tests/common/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Large buffers and the small copies of record texts: zero-filled memory of every size that is
 // writable to its last byte, moves, and copies of every short length.
-#include "LargeBuffer.h"
+#include "common/LargeBuffer.h"
 
-#include "ByteCopy.h"
+#include "common/ByteCopy.h"
 
 #include <gtest/gtest.h>
 #include <string>

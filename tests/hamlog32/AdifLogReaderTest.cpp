@@ -1,8 +1,8 @@
 // ADIF records: header forms, names in any case, byte lengths of UTF-8 data, UTC to Japan time,
 // bands.
-#include "AdifLogReader.h"
+#include "hamlog32/AdifLogReader.h"
 
-#include "LogTestSupport.h"
+#include "tests/hamlog32/LogTestSupport.h"
 
 #include <gtest/gtest.h>
 

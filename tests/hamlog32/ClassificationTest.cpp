@@ -1,8 +1,8 @@
 // Band index of frequency texts (FreqPCheck), kinds of address codes (ChosonCheck), compact MHz
 // text.
-#include "AddressCode.h"
-#include "BandPlan.h"
-#include "Megahertz.h"
+#include "hamlog32/AddressCode.h"
+#include "hamlog32/BandPlan.h"
+#include "hamlog32/Megahertz.h"
 
 #include <gtest/gtest.h>
 

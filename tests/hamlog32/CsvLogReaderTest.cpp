@@ -1,8 +1,8 @@
 // HAMLOG CSV lines: quoting, line ends, field counts, malformed lines, portable split and field
 // cutting.
-#include "CsvLogReader.h"
+#include "hamlog32/CsvLogReader.h"
 
-#include "LogTestSupport.h"
+#include "tests/hamlog32/LogTestSupport.h"
 
 #include <gtest/gtest.h>
 

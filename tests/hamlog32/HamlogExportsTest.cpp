@@ -1,9 +1,9 @@
 // The built HAMLOG32.DLL loaded as korvane loads it, driven only through its six C exports.
-#include "HamlogExports.h"
+#include "hamlog32/HamlogExports.h"
 
-#include "AtomicFile.h"
-#include "DynamicLibrary.h"
-#include "LogTestSupport.h"
+#include "common/AtomicFile.h"
+#include "common/DynamicLibrary.h"
+#include "tests/hamlog32/LogTestSupport.h"
 
 #include <cstring>
 #include <gtest/gtest.h>

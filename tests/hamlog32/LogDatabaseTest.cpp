@@ -1,8 +1,8 @@
 // Logs read through small windows: cut records, numbering, reading again, open results.
-#include "LogDatabase.h"
+#include "hamlog32/LogDatabase.h"
 
-#include "AtomicFile.h"
-#include "LogTestSupport.h"
+#include "common/AtomicFile.h"
+#include "tests/hamlog32/LogTestSupport.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // Recognising ADIF and HAMLOG CSV by content, whatever the file is called.
-#include "LogFormatDetector.h"
+#include "hamlog32/LogFormatDetector.h"
 
 #include <gtest/gtest.h>
 

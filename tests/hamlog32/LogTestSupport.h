@@ -2,9 +2,9 @@
 // line.
 #pragma once
 
-#include "Cp932.h"
-#include "LogDatabase.h"
-#include "QsoRecord.h"
+#include "common/Cp932.h"
+#include "common/QsoRecord.h"
+#include "hamlog32/LogDatabase.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -1,5 +1,5 @@
 // Reading records in order allocates nothing per record (this program counts operator new).
-#include "LogDatabase.h"
+#include "hamlog32/LogDatabase.h"
 
 #include <atomic>
 #include <cstdlib>

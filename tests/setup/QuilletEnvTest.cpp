@@ -1,9 +1,9 @@
 // The quillet-env tool run as a program on a temporary machine: UTF-8 in and out, and each
 // command showing what it found or did.
-#include "EmulatedMachine.h"
-#include "Shortcuts.h"
-#include "SzddFixture.h"
-#include "Win32Codes.h"
+#include "services/Shortcuts.h"
+#include "services/platform/Win32Codes.h"
+#include "tests/setup/services/EmulatedMachine.h"
+#include "tests/setup/services/SzddFixture.h"
 
 #include <array>
 #include <cstdio>

@@ -1,5 +1,5 @@
 // Out-of-line destructors, so the platform interface has one home for its virtual tables.
-#include "Platform.h"
+#include "services/platform/Platform.h"
 
 Platform::~Platform() = default;
 

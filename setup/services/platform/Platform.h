@@ -2,9 +2,9 @@
 // the installer goes through this interface, one method per Windows call it stands for.
 #pragma once
 
-#include "DynamicLibrary.h"
-#include "RegistryRoot.h"
-#include "RegistryValue.h"
+#include "common/DynamicLibrary.h"
+#include "services/platform/RegistryRoot.h"
+#include "services/platform/RegistryValue.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,7 +1,7 @@
 // Construction and reading of registry values in the byte layout of the registry functions.
-#include "RegistryValue.h"
+#include "services/platform/RegistryValue.h"
 
-#include "Win32Codes.h"
+#include "services/platform/Win32Codes.h"
 
 RegistryValue RegistryValue::string(std::string_view text) {
     RegistryValue v{registry_type::String, std::string(text)};

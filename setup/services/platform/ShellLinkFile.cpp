@@ -1,9 +1,9 @@
 // Shell link binary format: a 76-byte header, an optional item id list, the link info structure
 // with the local base path, string data, and extra data blocks ended by a terminal block.
-#include "ShellLinkFile.h"
+#include "services/platform/ShellLinkFile.h"
 
-#include "LittleEndian.h"
-#include "Utf16Text.h"
+#include "services/platform/LittleEndian.h"
+#include "services/platform/Utf16Text.h"
 
 namespace {
 

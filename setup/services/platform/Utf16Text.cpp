@@ -1,7 +1,7 @@
 // UTF-16 conversions by way of UTF-8, which the CP932 module of common converts.
-#include "Utf16Text.h"
+#include "services/platform/Utf16Text.h"
 
-#include "Cp932.h"
+#include "common/Cp932.h"
 
 namespace utf16_text {
 namespace {

@@ -1,10 +1,10 @@
 // PE resource directories and the VS_VERSIONINFO tree: nodes of length, value length, type, UTF-16
 // key and value, with every part aligned to four bytes from the start of the block.
-#include "VersionResource.h"
+#include "services/platform/VersionResource.h"
 
-#include "Cp932.h"
-#include "LittleEndian.h"
-#include "Utf16Text.h"
+#include "common/Cp932.h"
+#include "services/platform/LittleEndian.h"
+#include "services/platform/Utf16Text.h"
 
 #include <cstdint>
 #include <cstdlib>

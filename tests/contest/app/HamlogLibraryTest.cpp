@@ -1,8 +1,9 @@
 // The start-up version check and the binding of the log database library.
-#include <gtest/gtest.h>
+#include "app/HamlogLibrary.h"
 
-#include "Cp932.h"
-#include "HamlogLibrary.h"
+#include "common/Cp932.h"
+
+#include <gtest/gtest.h>
 
 TEST(HamlogLibrary, CheckRefusesMissingAndOldLibraries) {
     EXPECT_EQ(HamlogLibrary::check("/nonexistent/HAMLOG32.DLL"), cp932::lit("HAMLOG32.DLLを開けません。"));

@@ -1,9 +1,10 @@
 // The master settings file: defaults, value forms, write-back and the fallback folder.
-#include <gtest/gtest.h>
+#include "app/MasterSettingsStore.h"
 
-#include "Cp932.h"
-#include "MasterSettingsStore.h"
-#include "TempFolder.h"
+#include "common/Cp932.h"
+#include "tests/common/TempFolder.h"
+
+#include <gtest/gtest.h>
 
 TEST(MasterSettingsStore, PathBesideTheProgram) {
     struct Row {

@@ -1,10 +1,10 @@
 // Tests of the contest document: new, open and save, and what each keeps or replaces.
-#include "CKorvaneDoc.h"
+#include "document/CKorvaneDoc.h"
 
-#include "ContestFile.h"
-#include "ContestFileTable.h"
-#include "Cp932.h"
-#include "TempFolder.h"
+#include "common/Cp932.h"
+#include "document/ContestFile.h"
+#include "tests/common/TempFolder.h"
+#include "tests/contest/document/ContestFileTable.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

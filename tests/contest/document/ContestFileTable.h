@@ -2,8 +2,8 @@
 // hand.
 #pragma once
 
-#include "ContestSettings.h"
-#include "Cp932.h"
+#include "common/Cp932.h"
+#include "document/ContestSettings.h"
 
 #include <cstdint>
 #include <string>

@@ -1,9 +1,9 @@
 // Tests of the contest file bytes: the value order, the three forms, length prefixes and broken
 // files.
-#include "ContestFile.h"
+#include "document/ContestFile.h"
 
-#include "ContestFileTable.h"
-#include "Cp932.h"
+#include "common/Cp932.h"
+#include "tests/contest/document/ContestFileTable.h"
 
 #include <gtest/gtest.h>
 #include <set>

@@ -1,8 +1,8 @@
 // The contest sheet's model: page order, the entry texts, and what the sheet never touches.
-#include "ContestSheetModel.h"
+#include "document/ContestSheetModel.h"
 
-#include "Cp932.h"
-#include "RuleSamples.h"
+#include "common/Cp932.h"
+#include "tests/contest/exchange/RuleSamples.h"
 
 #include <gtest/gtest.h>
 

@@ -1,15 +1,15 @@
 // The master and contest settings sheets on the offscreen platform: copy in and out through the
 // controls, cancel, refused integers, the file chooser and the 255-byte texts.
-#include "CContset.h"
-#include "CKorvaneDoc.h"
-#include "CSetting.h"
-#include "ContestSheetModel.h"
-#include "Cp932.h"
-#include "DataFileChooser.h"
-#include "MasterSheetModel.h"
-#include "Prompter.h"
-#include "RuleSamples.h"
-#include "SheetPage.h"
+#include "app/CSetting.h"
+#include "app/DataFileChooser.h"
+#include "app/MasterSheetModel.h"
+#include "common/Cp932.h"
+#include "common/Prompter.h"
+#include "common/qt/SheetPage.h"
+#include "document/CContset.h"
+#include "document/CKorvaneDoc.h"
+#include "document/ContestSheetModel.h"
+#include "tests/contest/exchange/RuleSamples.h"
 
 #include <QApplication>
 #include <QButtonGroup>

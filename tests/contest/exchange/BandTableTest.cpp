@@ -1,7 +1,7 @@
 // The band labels agree with each other and the summary rows with their bands.
-#include "BandTable.h"
+#include "exchange/BandTable.h"
 
-#include "Cp932.h"
+#include "common/Cp932.h"
 
 #include <gtest/gtest.h>
 

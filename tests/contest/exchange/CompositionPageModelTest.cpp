@@ -1,8 +1,8 @@
 // The composition pages' models: control names, defaults, copy in and out, and refused integers.
-#include "CompositionPageModel.h"
+#include "exchange/CompositionPageModel.h"
 
-#include "Cp932.h"
-#include "RuleSamples.h"
+#include "common/Cp932.h"
+#include "tests/contest/exchange/RuleSamples.h"
 
 #include <gtest/gtest.h>
 

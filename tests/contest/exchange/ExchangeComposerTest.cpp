@@ -1,8 +1,8 @@
 // Composition of the log-sheet columns from the rules, and the per-band multiplier tally.
-#include "ExchangeComposer.h"
+#include "exchange/ExchangeComposer.h"
 
-#include "Cp932.h"
-#include "FakeClassifier.h"
+#include "common/Cp932.h"
+#include "tests/contest/exchange/FakeClassifier.h"
 
 #include <climits>
 #include <functional>

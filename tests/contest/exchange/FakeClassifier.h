@@ -2,7 +2,7 @@
 // given.
 #pragma once
 
-#include "LogClassifier.h"
+#include "exchange/LogClassifier.h"
 
 #include <cctype>
 #include <cstdlib>

@@ -1,5 +1,5 @@
 // Packed log rows: every column comes back, and the rows work with the standard algorithms.
-#include "LogRowList.h"
+#include "exchange/LogRowList.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The ordered text set behind the multiplier tallies: order of first occurrence, exact bytes,
 // growth.
-#include "OrderedTexts.h"
+#include "exchange/OrderedTexts.h"
 
 #include <gtest/gtest.h>
 #include <string>

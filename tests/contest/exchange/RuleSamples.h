@@ -2,8 +2,8 @@
 // ranges of their controls, for copy-in and copy-out tests.
 #pragma once
 
-#include "Cp932.h"
-#include "ExchangeRules.h"
+#include "common/Cp932.h"
+#include "exchange/ExchangeRules.h"
 
 #include <string>
 

@@ -1,5 +1,5 @@
 // Summary figures, totals and score, page figures and the page plan.
-#include "Scoring.h"
+#include "exchange/Scoring.h"
 
 #include <climits>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // Cabrillo 3.0: header, QSO lines in UTC, frequencies and modes, refused QSOs.
-#include "CabrilloLog.h"
+#include "print/CabrilloLog.h"
 
-#include "BandTable.h"
-#include "Cp932.h"
+#include "common/Cp932.h"
+#include "exchange/BandTable.h"
 
 #include <gtest/gtest.h>
 #include <optional>

@@ -1,10 +1,10 @@
 // The JARL electronic log: tag order of both forms, figures, log lines, protected texts, encoding.
-#include "ElectronicLog.h"
+#include "print/ElectronicLog.h"
 
-#include "BandTable.h"
-#include "Cp932.h"
-#include "ElectronicLogQsos.h"
-#include "Scoring.h"
+#include "common/Cp932.h"
+#include "exchange/BandTable.h"
+#include "exchange/Scoring.h"
+#include "print/ElectronicLogQsos.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

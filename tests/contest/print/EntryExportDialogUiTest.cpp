@@ -1,17 +1,16 @@
 // The electronic entry dialog: preview of each form, saving, and a Cabrillo log that cannot be made.
-#include <gtest/gtest.h>
+#include "common/Cp932.h"
+#include "document/CKorvaneDoc.h"
+#include "exchange/BandTable.h"
+#include "print/EntryExportDialog.h"
+#include "tests/common/TempFolder.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-
-#include "BandTable.h"
-#include "CKorvaneDoc.h"
-#include "Cp932.h"
-#include "EntryExportDialog.h"
-#include "TempFolder.h"
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The log sheet: header, table rules, QSO lines, dates and page totals.
-#include "LogSheet.h"
+#include "print/LogSheet.h"
 
-#include "SheetTestSupport.h"
+#include "tests/contest/print/SheetTestSupport.h"
 
 #include <gtest/gtest.h>
 

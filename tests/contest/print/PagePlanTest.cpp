@@ -1,5 +1,5 @@
 // The page plan: page count, and the band, sheet and rows of each page number.
-#include "PagePlan.h"
+#include "print/PagePlan.h"
 
 #include <gtest/gtest.h>
 #include <utility>

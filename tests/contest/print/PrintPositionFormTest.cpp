@@ -1,9 +1,9 @@
 // The print position dialog's values: copied in, refused when not integers, and applied to the
 // next page drawn.
-#include "PrintPositionForm.h"
+#include "print/PrintPositionForm.h"
 
-#include "RecordingPrompter.h"
-#include "SheetTestSupport.h"
+#include "common/ScriptedPrompter.h"
+#include "tests/contest/print/SheetTestSupport.h"
 
 #include <climits>
 #include <gtest/gtest.h>
@@ -36,7 +36,7 @@ TEST(PrintPositionForm, CopiesInAndRefusesWhatIsNoInteger) {
     for (const auto& r : rows) {
         MasterSettings s = settings;
         PrintPositionForm form{{cp932::lit(r.x), r.y}};
-        RecordingPrompter prompter;
+        ScriptedPrompter prompter;
         const int refused = form.confirm(prompter);
         EXPECT_EQ(refused, r.refused) << r.x << " " << r.y;
         if (refused < 0) {
@@ -60,7 +60,7 @@ TEST(PrintPositionForm, OffsetAppliesFromTheNextPageDrawn) {
     ASSERT_TRUE(printer.drawPage(1, canvas));
 
     PrintPositionForm form{{"20", "-15"}};
-    RecordingPrompter prompter;
+    ScriptedPrompter prompter;
     ASSERT_EQ(form.confirm(prompter), -1);
     form.toSettings(doc.master);
     ASSERT_TRUE(printer.drawPage(2, canvas));

@@ -1,12 +1,12 @@
 // Printing and preview through the QPainter canvas, and the print position dialog.
-#include "PrintCommands.h"
-#include "PrintPositionDialog.h"
-#include "RecordingPrompter.h"
-#include "SheetPainter.h"
-#include "SheetPreviewDialog.h"
-#include "SheetTestSupport.h"
-#include "TempFolder.h"
-#include "UiTestSupport.h"
+#include "common/ScriptedPrompter.h"
+#include "print/PrintCommands.h"
+#include "print/PrintPositionDialog.h"
+#include "print/SheetPainter.h"
+#include "print/SheetPreviewDialog.h"
+#include "tests/common/TempFolder.h"
+#include "tests/contest/print/SheetTestSupport.h"
+#include "tests/contest/qso/UiTestSupport.h"
 
 #include <QDialog>
 #include <QFile>
@@ -53,7 +53,7 @@ TEST(PrintPositionDialog, RefusesNonIntegersAndStoresOnlyOnOk) {
     MasterSettings settings;
     settings.printX = 5;
     settings.printY = -3;
-    RecordingPrompter prompter;
+    ScriptedPrompter prompter;
     {
         PrintPositionDialog dialog(settings, prompter);
         dialog.show();
@@ -137,7 +137,7 @@ TEST(PrintCommands, PrintDialogOffersOnlyTheDocumentsPages) {
     TempFolder dir;
     CKorvaneDoc doc = fivePages();
     PrintCommands commands(doc, nullptr);
-    RecordingPrompter prompter;
+    ScriptedPrompter prompter;
     int min = 0, max = 0;
     onNextModal([&](QWidget* dialog) {
         auto* print = qobject_cast<QPrintDialog*>(dialog);

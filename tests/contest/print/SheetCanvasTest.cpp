@@ -1,9 +1,9 @@
 // The canvas rules shared by every surface: fitted fonts, wrapping, contest-name endings, dates,
 // frames, the paper position and the clock.
-#include "SheetCanvas.h"
+#include "print/SheetCanvas.h"
 
-#include "Cp932.h"
-#include "SheetTestSupport.h"
+#include "common/Cp932.h"
+#include "tests/contest/print/SheetTestSupport.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>

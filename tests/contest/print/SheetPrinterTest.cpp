@@ -1,6 +1,6 @@
 // The page framework's print offset and the layout export of the recorded pages.
-#include "LayoutJson.h"
-#include "SheetTestSupport.h"
+#include "print/LayoutJson.h"
+#include "tests/contest/print/SheetTestSupport.h"
 
 #include <gtest/gtest.h>
 

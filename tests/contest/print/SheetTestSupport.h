@@ -1,10 +1,10 @@
 // Documents built by hand for the sheet tests, and look-ups in what the recording canvas saw.
 #pragma once
 
-#include "CKorvaneDoc.h"
-#include "Cp932.h"
-#include "RecordingCanvas.h"
-#include "SheetPrinter.h"
+#include "common/Cp932.h"
+#include "document/CKorvaneDoc.h"
+#include "print/RecordingCanvas.h"
+#include "print/SheetPrinter.h"
 
 #include <string>
 #include <vector>

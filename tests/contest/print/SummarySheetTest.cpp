@@ -1,7 +1,7 @@
 // The summary sheet: texts and their fonts, the check mark, figures and totals, wrapping, rules.
-#include "SummarySheet.h"
+#include "print/SummarySheet.h"
 
-#include "SheetTestSupport.h"
+#include "tests/contest/print/SheetTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // An in-memory log database with a band classifier by the leading number in MHz.
 #pragma once
 
+#include "common/Cp932.h"
+#include "qso/QsoSource.h"
+
 #include <cstdlib>
 #include <string>
 #include <vector>
-
-#include "Cp932.h"
-#include "QsoSource.h"
 
 // One record as the tests write it: call[/portable], YYMMDD, HHMMZ, MHz text, mode, address code.
 struct FakeQso {

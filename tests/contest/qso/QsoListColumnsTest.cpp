@@ -1,11 +1,11 @@
 // Cell texts of the QSO list and the order of a sort by column.
-#include <gtest/gtest.h>
+#include "qso/QsoListColumns.h"
+
+#include "common/Cp932.h"
+#include "tests/contest/qso/FakeQsoSource.h"
 
 #include <algorithm>
-
-#include "Cp932.h"
-#include "FakeQsoSource.h"
-#include "QsoListColumns.h"
+#include <gtest/gtest.h>
 
 TEST(QsoListColumns, CellTexts) {
     FakeQso q{"JA1AAA", "980123", "0930J", "   7", "RTTY", "100101", "QRP"};

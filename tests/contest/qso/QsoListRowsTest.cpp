@@ -1,9 +1,9 @@
 // The list's rows: when a refill rebuilds them, and sorting without touching the QSO list.
-#include "QsoListRows.h"
+#include "qso/QsoListRows.h"
 
-#include "FakeQsoSource.h"
-#include "QsoListColumns.h"
-#include "QsoRetrieval.h"
+#include "qso/QsoListColumns.h"
+#include "qso/QsoRetrieval.h"
+#include "tests/contest/qso/FakeQsoSource.h"
 
 #include <gtest/gtest.h>
 

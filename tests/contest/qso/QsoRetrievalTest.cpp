@@ -1,7 +1,7 @@
 // Retrieval: period, zone, band, mode and repeat filters, relabelling, composition and failures.
-#include "QsoRetrieval.h"
+#include "qso/QsoRetrieval.h"
 
-#include "FakeQsoSource.h"
+#include "tests/contest/qso/FakeQsoSource.h"
 
 #include <gtest/gtest.h>
 #include <random>

@@ -1,9 +1,8 @@
 // The repeat set: exact call signs per band, through many growths of the table.
+#include "qso/RepeatSet.h"
+
 #include <gtest/gtest.h>
-
 #include <string>
-
-#include "RepeatSet.h"
 
 TEST(RepeatSet, KeysAreExactCallAndBand) {
     RepeatSet set;

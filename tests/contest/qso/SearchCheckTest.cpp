@@ -1,8 +1,9 @@
 // The search dialog's checks on accept: integers, ranges, and the band and mode selections.
-#include <gtest/gtest.h>
+#include "qso/SearchCheck.h"
 
-#include "Cp932.h"
-#include "SearchCheck.h"
+#include "common/Cp932.h"
+
+#include <gtest/gtest.h>
 
 TEST(SearchCheck, PeriodFields) {
     const std::string notInteger = cp932::lit("整数を入力してください。");

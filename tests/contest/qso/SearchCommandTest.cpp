@@ -1,9 +1,9 @@
 // The search command's messages: checks on accept, and the retrieval's failure.
-#include "SearchCommand.h"
+#include "qso/SearchCommand.h"
 
-#include "Cp932.h"
-#include "FakeQsoSource.h"
-#include "RecordingPrompter.h"
+#include "common/Cp932.h"
+#include "common/ScriptedPrompter.h"
+#include "tests/contest/qso/FakeQsoSource.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +29,7 @@ TEST(SearchCommand, ConfirmAsksOnlyWhenACheckFails) {
     for (const auto& r : rows) {
         SearchCheck::Form form = SearchCheck::fromSettings(ContestSettings{});
         r.edit(form);
-        RecordingPrompter prompter;
+        ScriptedPrompter prompter;
         const SearchCheck::Result result = SearchCommand::confirm(form, prompter);
         EXPECT_EQ(result.ok, r.message == nullptr);
         if (!r.message) {
@@ -52,7 +52,7 @@ TEST(SearchCommand, RunStoresTheConditionsAndReportsAFailedOpen) {
     form.selectModes = 1;
     form.modeEnabled[0] = 1;
 
-    RecordingPrompter prompter;
+    ScriptedPrompter prompter;
     ASSERT_TRUE(SearchCommand::run(form, doc, &db, prompter));
     EXPECT_TRUE(prompter.asked.empty());
     EXPECT_EQ(doc.contest.selectModes, 1);

@@ -1,7 +1,7 @@
 // The search dialog: filling, the radio switch of the boxes, and messages that keep it open.
-#include "CSearchDialog.h"
-#include "RecordingPrompter.h"
-#include "UiTestSupport.h"
+#include "common/ScriptedPrompter.h"
+#include "qso/CSearchDialog.h"
+#include "tests/contest/qso/UiTestSupport.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -16,7 +16,7 @@ using namespace ui_test;
 namespace {
 
 struct SearchDialogTest : ::testing::Test {
-    RecordingPrompter prompter;
+    ScriptedPrompter prompter;
     ContestSettings settings;
 
     std::unique_ptr<CSearchDialog> open() {

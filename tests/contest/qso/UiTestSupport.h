@@ -1,7 +1,7 @@
 // Helpers of the window tests: answering modal dialogs, finding children, reading texts.
 #pragma once
 
-#include "Cp932.h"
+#include "common/Cp932.h"
 
 #include <QAbstractButton>
 #include <QApplication>

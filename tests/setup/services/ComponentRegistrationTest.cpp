@@ -1,9 +1,9 @@
 // Component registration with tiny shared objects as components: the three messages, the
 // unregistration before a silent deletion, and the substring test for component files.
-#include "ComponentRegistration.h"
+#include "services/ComponentRegistration.h"
 
-#include "EmulatedMachine.h"
-#include "FileRoutines.h"
+#include "services/FileRoutines.h"
+#include "tests/setup/services/EmulatedMachine.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -72,14 +72,14 @@ TEST(ComponentRegistration, RegisterAndItsMessages) {
         EXPECT_EQ(RegisterComponent(m.context, path, row.doRegister), row.result);
         EXPECT_EQ(m.calls(), row.calls);
         if (row.message.empty()) {
-            EXPECT_TRUE(m.prompter.messages.empty());
+            EXPECT_TRUE(m.prompter.asked.empty());
         } else {
-            ASSERT_EQ(m.prompter.messages.size(), 1u);
-            const auto& shown = m.prompter.messages[0];
+            ASSERT_EQ(m.prompter.asked.size(), 1u);
+            const auto& shown = m.prompter.asked[0];
             EXPECT_EQ(shown.text, path + row.message);
             EXPECT_EQ(shown.caption, J("OCX/DLL登録エラー"));
-            EXPECT_EQ(shown.buttons, Prompter::Buttons::Ok);
-            EXPECT_EQ(shown.icon, Prompter::Icon::Warning);
+            EXPECT_EQ(shown.buttons, Prompter::Buttons::ok);
+            EXPECT_EQ(shown.icon, Prompter::Icon::exclamation);
         }
     }
 }
@@ -98,6 +98,6 @@ TEST(ComponentRegistration, SilentDeletionUnregistersFirst) {
     m.write("C:\\APP\\BROKEN.DLL", "not a library");
     EXPECT_EQ(DeleteFileSilent(m.context, "C:\\APP\\BROKEN.DLL"), 0u);
     EXPECT_FALSE(m.exists("C:\\APP\\BROKEN.DLL"));
-    ASSERT_EQ(m.prompter.messages.size(), 1u);
-    EXPECT_EQ(m.prompter.messages[0].text, "C:\\APP\\BROKEN.DLL" + J("の読み込みに失敗しました．"));
+    ASSERT_EQ(m.prompter.asked.size(), 1u);
+    EXPECT_EQ(m.prompter.asked[0].text, "C:\\APP\\BROKEN.DLL" + J("の読み込みに失敗しました．"));
 }

@@ -1,9 +1,9 @@
 // ExpandCompressedFile: the temporary file, names taken from the compressed file for AUTO.EXT,
 // and damaged sources that leave no temporary file behind.
-#include "CompressedFiles.h"
+#include "services/CompressedFiles.h"
 
-#include "EmulatedMachine.h"
-#include "SzddFixture.h"
+#include "tests/setup/services/EmulatedMachine.h"
+#include "tests/setup/services/SzddFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -2,35 +2,15 @@
 // prompter and the process-wide values that start-up would fill in.
 #pragma once
 
-#include "Cp932.h"
-#include "PosixPlatform.h"
-#include "Prompter.h"
-#include "SetupContext.h"
-#include "TempFolder.h"
+#include "common/Cp932.h"
+#include "common/ScriptedPrompter.h"
+#include "services/SetupContext.h"
+#include "services/platform/posix/PosixPlatform.h"
+#include "tests/common/TempFolder.h"
 
 #include <filesystem>
 #include <string>
 #include <vector>
-
-// Remembers every message box and answers questions with a fixed answer.
-class RecordingPrompter : public Prompter {
-public:
-    struct Message {
-        std::string text;
-        std::string caption;
-        Buttons buttons;
-        Icon icon;
-    };
-
-    Answer messageBox(const std::string& text, const std::string& caption, Buttons buttons,
-                      Icon icon) override {
-        messages.push_back({text, caption, buttons, icon});
-        return buttons == Buttons::Ok ? Answer::Ok : answer;
-    }
-
-    std::vector<Message> messages;
-    Answer answer = Answer::Yes;
-};
 
 // Japanese text of the tests, written in UTF-8 and used as CP932.
 inline const std::string& J(std::string_view utf8) {
@@ -43,6 +23,7 @@ public:
 
     explicit EmulatedMachine(PosixPlatform::Options options)
         : platform(withRoot(options, folder)), context{platform, prompter, values} {
+        prompter.otherwise = Prompter::Answer::yes;
         values.temporaryFolder = "C:\\WINDOWS\\TEMP\\";
         values.windowsFolder = "C:\\WINDOWS\\";
         values.systemFolder = "C:\\WINDOWS\\SYSTEM32\\";
@@ -70,7 +51,7 @@ public:
 
     TempFolder folder;
     PosixPlatform platform;
-    RecordingPrompter prompter;
+    ScriptedPrompter prompter;
     ProcessValues values;
     SetupContext context;
 

@@ -1,9 +1,9 @@
 // File and folder routines on the emulated machine: folder chains with 0x5C trail bytes, copies
 // over read-only files, silent deletion with wildcards, folder removal with listed files.
-#include "FileRoutines.h"
+#include "services/FileRoutines.h"
 
-#include "EmulatedMachine.h"
-#include "Win32Codes.h"
+#include "services/platform/Win32Codes.h"
+#include "tests/setup/services/EmulatedMachine.h"
 
 #include <algorithm>
 #include <filesystem>

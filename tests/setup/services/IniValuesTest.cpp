@@ -1,7 +1,7 @@
 // Ini routines on the emulated machine: values of any length, flushed writes and numbered lists.
-#include "IniValues.h"
+#include "services/IniValues.h"
 
-#include "EmulatedMachine.h"
+#include "tests/setup/services/EmulatedMachine.h"
 
 #include <gtest/gtest.h>
 

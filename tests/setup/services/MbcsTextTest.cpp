@@ -1,9 +1,9 @@
 // Text and path routines on Shift-JIS strings: searches that never match inside a double-byte
 // character, case and width mapping, byte cuts, token replacement and "\" handling.
-#include "MbcsText.h"
+#include "services/MbcsText.h"
 
-#include "EmulatedMachine.h"
-#include "PathText.h"
+#include "services/PathText.h"
+#include "tests/setup/services/EmulatedMachine.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Registry root tokens and recursive key deletion.
-#include "RegistryRoutines.h"
+#include "services/RegistryRoutines.h"
 
-#include "EmulatedMachine.h"
+#include "tests/setup/services/EmulatedMachine.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Shared-library counts in the emulated registry: the increment and decrement rules.
-#include "SharedDllCounts.h"
+#include "services/SharedDllCounts.h"
 
-#include "EmulatedMachine.h"
-#include "Win32Codes.h"
+#include "services/platform/Win32Codes.h"
+#include "tests/setup/services/EmulatedMachine.h"
 
 #include <gtest/gtest.h>
 #include <optional>

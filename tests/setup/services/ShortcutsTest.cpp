@@ -1,10 +1,10 @@
 // CreateShortcut on the emulated machine: where the link goes, what it says, and that Debian's
 // independent reader (lnkinfo) reads the same target, working directory and arguments.
-#include "Shortcuts.h"
+#include "services/Shortcuts.h"
 
-#include "EmulatedMachine.h"
-#include "ShellLinkFile.h"
-#include "Win32Codes.h"
+#include "services/platform/ShellLinkFile.h"
+#include "services/platform/Win32Codes.h"
+#include "tests/setup/services/EmulatedMachine.h"
 
 #include <array>
 #include <cstdio>

@@ -1,9 +1,9 @@
 // Error texts for reports, free disk space with its fallback, and version texts.
-#include "SystemInfo.h"
+#include "services/SystemInfo.h"
 
-#include "EmulatedMachine.h"
-#include "PeFixture.h"
-#include "VersionResource.h"
+#include "services/platform/VersionResource.h"
+#include "tests/setup/services/EmulatedMachine.h"
+#include "tests/setup/services/PeFixture.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -32,7 +32,7 @@ public:
 struct ScriptedMachine {
     TempFolder folder;
     ScriptedPlatform platform{PosixPlatform::Options{folder.path().string(), {}}};
-    RecordingPrompter prompter;
+    ScriptedPrompter prompter;
     ProcessValues values;
     SetupContext context{platform, prompter, values};
 };

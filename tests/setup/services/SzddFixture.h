@@ -2,7 +2,7 @@
 // tool that writes real compressed files with back references.
 #pragma once
 
-#include "TempFolder.h"
+#include "tests/common/TempFolder.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,8 +1,8 @@
 // The errno mapping and the message table of the emulated Windows machine.
-#include "HostErrors.h"
+#include "services/platform/posix/HostErrors.h"
 
-#include "Cp932.h"
-#include "Win32Codes.h"
+#include "common/Cp932.h"
+#include "services/platform/Win32Codes.h"
 
 #include <cerrno>
 #include <string_view>

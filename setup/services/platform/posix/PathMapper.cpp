@@ -1,9 +1,9 @@
 // Path mapping of the emulated machine: lexical Windows rules first, then a walk down the host tree
 // that finds each name without regard to ASCII case.
-#include "PathMapper.h"
+#include "services/platform/posix/PathMapper.h"
 
-#include "Cp932.h"
-#include "Win32Codes.h"
+#include "common/Cp932.h"
+#include "services/platform/Win32Codes.h"
 
 #include <cctype>
 #include <filesystem>

@@ -1,10 +1,10 @@
 // Loading, damage handling and atomic saving of the registry file.
-#include "PersistentRegistry.h"
+#include "services/platform/posix/PersistentRegistry.h"
 
-#include "AtomicFile.h"
-#include "Cp932.h"
-#include "HostErrors.h"
-#include "Win32Codes.h"
+#include "common/AtomicFile.h"
+#include "common/Cp932.h"
+#include "services/platform/Win32Codes.h"
+#include "services/platform/posix/HostErrors.h"
 
 #include <cerrno>
 #include <cstdio>

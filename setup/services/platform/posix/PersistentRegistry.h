@@ -2,7 +2,7 @@
 // process has replaced the file, written atomically after every change.
 #pragma once
 
-#include "RegistryStore.h"
+#include "services/platform/posix/RegistryStore.h"
 
 #include <cstdint>
 #include <string>

@@ -1,17 +1,17 @@
 // The emulated Windows machine: Windows calls carried out on the host files below the root, with
 // host errors turned into the Win32 codes Windows would report.
-#include "PosixPlatform.h"
+#include "services/platform/posix/PosixPlatform.h"
 
-#include "AtomicFile.h"
-#include "Cp932.h"
-#include "HostErrors.h"
-#include "IniFile.h"
-#include "ProgramPath.h"
-#include "ShellLinkFile.h"
-#include "SzddExpander.h"
-#include "VersionResource.h"
-#include "Wildcard.h"
-#include "Win32Codes.h"
+#include "common/AtomicFile.h"
+#include "common/Cp932.h"
+#include "common/IniFile.h"
+#include "common/ProgramPath.h"
+#include "services/platform/ShellLinkFile.h"
+#include "services/platform/VersionResource.h"
+#include "services/platform/Win32Codes.h"
+#include "services/platform/posix/HostErrors.h"
+#include "services/platform/posix/SzddExpander.h"
+#include "services/platform/posix/Wildcard.h"
 
 #include <algorithm>
 #include <cerrno>

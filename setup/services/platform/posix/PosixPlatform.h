@@ -2,9 +2,9 @@
 // drives, system folders, registry file, shell links, restart marker and single-instance lock.
 #pragma once
 
-#include "PathMapper.h"
-#include "PersistentRegistry.h"
-#include "Platform.h"
+#include "services/platform/Platform.h"
+#include "services/platform/posix/PathMapper.h"
+#include "services/platform/posix/PersistentRegistry.h"
 
 #include <string>
 #include <utility>

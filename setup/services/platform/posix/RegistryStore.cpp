@@ -1,9 +1,9 @@
 // REGEDIT4 reading and writing. Strings are CP932: the quoting and the key separator step over
 // double-byte characters, whose trail byte may be "\" or a double quote.
-#include "RegistryStore.h"
+#include "services/platform/posix/RegistryStore.h"
 
-#include "Cp932.h"
-#include "Win32Codes.h"
+#include "common/Cp932.h"
+#include "services/platform/Win32Codes.h"
 
 #include <cstdio>
 #include <optional>

@@ -2,8 +2,8 @@
 // and the REGEDIT4 text it is kept in.
 #pragma once
 
-#include "RegistryRoot.h"
-#include "RegistryValue.h"
+#include "services/platform/RegistryRoot.h"
+#include "services/platform/RegistryValue.h"
 
 #include <map>
 #include <memory>

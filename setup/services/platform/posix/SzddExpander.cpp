@@ -1,8 +1,8 @@
 // libmspack reads and writes through an mspack_system; this one serves the compressed bytes from
 // memory and collects the output in memory, refusing to grow it past the length in the header.
-#include "SzddExpander.h"
+#include "services/platform/posix/SzddExpander.h"
 
-#include "Cp932.h"
+#include "common/Cp932.h"
 
 #include <cstdlib>
 #include <cstring>

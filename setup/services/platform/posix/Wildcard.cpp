@@ -1,7 +1,7 @@
 // Wildcard matching over CP932 characters with backtracking on the last "*".
-#include "Wildcard.h"
+#include "services/platform/posix/Wildcard.h"
 
-#include "Cp932.h"
+#include "common/Cp932.h"
 
 #include <vector>
 

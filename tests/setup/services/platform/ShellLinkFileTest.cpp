@@ -1,8 +1,8 @@
 // The shell link format: what is written reads back, and damaged bytes are refused, never
 // misread past their end.
-#include "ShellLinkFile.h"
+#include "services/platform/ShellLinkFile.h"
 
-#include "Cp932.h"
+#include "common/Cp932.h"
 
 #include <gtest/gtest.h>
 

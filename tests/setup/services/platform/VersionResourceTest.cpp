@@ -1,9 +1,9 @@
 // Version resources: a block found in a PE file, strings looked up by path, and truncated or
 // foreign data that yields nothing rather than a misread.
-#include "VersionResource.h"
+#include "services/platform/VersionResource.h"
 
-#include "Cp932.h"
-#include "PeFixture.h"
+#include "common/Cp932.h"
+#include "tests/setup/services/PeFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // Windows paths of the emulated machine: the lexical rules of Windows, the drives, names found
 // without regard to ASCII case, and host paths turned back into Windows paths.
-#include "PathMapper.h"
+#include "services/platform/posix/PathMapper.h"
 
-#include "Cp932.h"
-#include "TempFolder.h"
+#include "common/Cp932.h"
+#include "tests/common/TempFolder.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,9 +1,9 @@
 // The emulated machine as a whole: its folders, the Win32 codes of failing calls, directory
 // searches, the registry file (persistence, crashes, damage), and the restart and lock files.
-#include "EmulatedMachine.h"
-#include "RegistryStore.h"
-#include "Wildcard.h"
-#include "Win32Codes.h"
+#include "services/platform/Win32Codes.h"
+#include "services/platform/posix/RegistryStore.h"
+#include "services/platform/posix/Wildcard.h"
+#include "tests/setup/services/EmulatedMachine.h"
 
 #include <csignal>
 #include <filesystem>

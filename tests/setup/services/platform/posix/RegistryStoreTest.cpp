@@ -1,9 +1,9 @@
 // The REGEDIT4 text of the emulated registry: its exact form, values of every type surviving a
 // write and a read, keys without regard to case, and the lines of a damaged file.
-#include "RegistryStore.h"
+#include "services/platform/posix/RegistryStore.h"
 
-#include "Cp932.h"
-#include "Win32Codes.h"
+#include "common/Cp932.h"
+#include "services/platform/Win32Codes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // SZDD expansion in memory: round trips through both encoders, every truncation and damaged
 // headers rejected, and the expanded names.
-#include "SzddExpander.h"
+#include "services/platform/posix/SzddExpander.h"
 
-#include "Cp932.h"
-#include "SzddFixture.h"
+#include "common/Cp932.h"
+#include "tests/setup/services/SzddFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,108 @@
+// The headless command line: options, saving, settings and report output, and its failures.
+#include "frame/CommandLine.h"
+
+#include "common/Cp932.h"
+#include "tests/common/TempFolder.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out, err;
+};
+
+Outcome run(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    int status = CommandLine::run(CommandLine::parse(args), out, err);
+    return {status, out.str(), err.str()};
+}
+
+} // namespace
+
+TEST(CommandLine, ParsesOptionsAndRefusesBadOnes) {
+    CommandLine::Options o = CommandLine::parse(
+        {"--ini", "k.ini", "--log", "a.adi", "--png", "out", "--dpi", "300", "in.con"});
+    EXPECT_EQ(o.ini, "k.ini");
+    EXPECT_EQ(o.log, "a.adi");
+    EXPECT_EQ(o.png, "out");
+    EXPECT_EQ(o.dpi, 300);
+    EXPECT_EQ(o.input, "in.con");
+    EXPECT_TRUE(CommandLine::isHeadless(o));
+    EXPECT_TRUE(CommandLine::needsRetrieval(o));
+    EXPECT_FALSE(CommandLine::isHeadless(CommandLine::parse({"in.con"})));
+
+    const std::vector<std::vector<std::string>> bad = {
+        {"--save-as"},  {"--frobnicate"},         {"a.con", "b.con"},       {"--dpi", "x"},
+        {"--dpi", "5"}, {"--elog-version", "R3"}, {"--encoding", "latin1"},
+    };
+    for (const auto& args : bad) {
+        Outcome r = run(args);
+        EXPECT_EQ(r.status, 2) << args[0];
+        EXPECT_NE(r.err.find("usage:"), std::string::npos) << args[0];
+    }
+    EXPECT_EQ(run({"--help"}).status, 0);
+}
+
+TEST(CommandLine, SavesAndPrintsSettings) {
+    TempFolder dir;
+    const std::string ini = dir.file("k.ini");
+    TempFolder::write(ini, "[MASTER]\r\nCALLSIGN=JJ1KVN\r\nNAME=" + cp932::lit("見本") +
+                               "\r\nPRINTX=-3\r\n");
+    const std::string con = dir.file("new.con");
+    ASSERT_EQ(run({"--ini", ini, "--save-as", con}).status, 0);
+    EXPECT_EQ(TempFolder::read(con).size(), 616u);
+
+    Outcome r = run({"--ini", ini, "--settings-json", con});
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (const char* expected : {"\"CALLSIGN\": \"JJ1KVN\"", "\"NAME\": \"見本\"", "\"PRINTX\": -3",
+                                 "\"excludeSameBandDupes\": 1", "\"endYear\": 9999",
+                                 "\"digits\": 0", "\"summaryCoef\": {", "\"fixedValue\": 0"}) {
+        EXPECT_NE(r.out.find(expected), std::string::npos) << expected;
+    }
+    EXPECT_EQ(TempFolder::read(ini).find("CALLSIGN2"), std::string::npos); // nothing written back
+}
+
+TEST(CommandLine, ReportsUnreadableInputs) {
+    TempFolder dir;
+    const std::string ini = dir.file("k.ini");
+    const std::string broken = dir.file("broken.con");
+    TempFolder::write(broken, std::string("\xAA\0\0\0\1\0", 6));
+    Outcome r = run({"--ini", ini, "--settings-json", broken});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("予期しないﾌｧｲﾙ形式です。"), std::string::npos) << r.err;
+    EXPECT_TRUE(r.out.empty());
+
+    r = run({"--ini", ini, "--settings-json", dir.file("missing.con")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("missing.con"), std::string::npos);
+
+    r = run({"--ini", ini, "--save-as", dir.file("no/such/folder/x.con")});
+    EXPECT_EQ(r.status, 1);
+}
+
+TEST(CommandLine, ReportRetrievesThroughTheLibrary) {
+    TempFolder dir;
+    const std::string ini = dir.file("k.ini");
+    const std::string log = dir.file("log.csv");
+    TempFolder::write(log, "JA1AAA,26/06/13,21:00J,599,599,7.025,CW,1001,,J,,,,,0\r\n"
+                           "JA1AAA,26/06/13,21:01J,599,599,7.030,CW,1001,,J,,,,,0\r\n"
+                           "JA2BBB/P,26/06/13,21:02J,59,59,144.2,FM,2001,,J,,,,,0\r\n"
+                           "JA3CCC,26/06/13,12:03U,599,599,7.025,CW,3001,,J,,,,,0\r\n");
+    const std::string report = dir.file("report.json");
+    Outcome r = run({"--ini", ini, "--log", log, "--report", report});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string json = TempFolder::read(report);
+    for (const char* expected : {"\"recordsRead\": 4", "\"   7\"", "\" 144\"", "\"JA2BBB/P\"",
+                                 "\"totalCount\": 2", "\"pages\": 3", "\"21:02J\""}) {
+        EXPECT_NE(json.find(expected), std::string::npos) << expected;
+    }
+
+    r = run({"--ini", ini, "--log", dir.file("missing.csv"), "--report", "-"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("HAMLOGのデータを開けません"), std::string::npos) << r.err;
+    r = run({"--ini", ini, "--report", "-"}); // no THDIR at all
+    EXPECT_EQ(r.status, 1);
+}
