@@ -1,16 +1,10 @@
 // The C interface of HAMLOG32.DLL: the six exports korvane calls, and the work area they share.
 #pragma once
 
+#include "common/HamlogInterface.h"
+
 #include <stddef.h>
 #include <stdint.h>
-
-// The caller looks the exports up by their plain names and calls them with the Windows calling
-// convention; on 32-bit Windows that is stdcall (undecorated through hamlog32.def).
-#if defined(_WIN32) && !defined(_WIN64)
-#define HAMLOG_CALL __stdcall
-#else
-#define HAMLOG_CALL
-#endif
 
 #if defined(_WIN32)
 #if defined(HAMLOG32_BUILDING_DLL)
@@ -46,25 +40,24 @@ enum {
 extern "C" {
 #endif
 
-HAMLOG_API int32_t HAMLOG_CALL GetThdllVersion(void);
+HAMLOG_API HamlogVersionFunction GetThdllVersion;
 
 // Opens the log file at path (CP932 on Windows, a UTF-8 host path elsewhere). The first, fourth and
 // fifth arguments are unused. A failed open leaves the area closed; HamlogClose may still be
 // called.
-HAMLOG_API int32_t HAMLOG_CALL HamlogOpen(int32_t unused1, void* work, const char* path,
-                                          int32_t unused2, int32_t unused3);
+HAMLOG_API HamlogOpenFunction HamlogOpen;
 
 // Copies record number recordNumber (1 = first readable record of the file) to the start of work.
-HAMLOG_API int32_t HAMLOG_CALL THW_read(void* work, int32_t recordNumber, int32_t unused);
+HAMLOG_API HamlogReadFunction THW_read;
 
 // Frees the state of the area; harmless on an area that is not open or was closed already.
-HAMLOG_API int32_t HAMLOG_CALL HamlogClose(void* work, int32_t unused);
+HAMLOG_API HamlogCloseFunction HamlogClose;
 
 // Band index 0 to 14 of a frequency text in MHz (1.9 ... 5600), 15 for any other text.
-HAMLOG_API int32_t HAMLOG_CALL FreqPCheck(const char* text);
+HAMLOG_API HamlogCheckFunction FreqPCheck;
 
 // Kind of an address code: 4 or 6 city, 5 or 7 county, 0 neither.
-HAMLOG_API int32_t HAMLOG_CALL ChosonCheck(const char* code);
+HAMLOG_API HamlogCheckFunction ChosonCheck;
 
 #ifdef __cplusplus
 }

@@ -2,18 +2,13 @@
 #pragma once
 
 #include "common/DynamicLibrary.h"
+#include "common/HamlogInterface.h"
 #include "common/QsoRecord.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
-
-#if defined(_WIN32) && !defined(_WIN64)
-#define HAMLOG_CALL __stdcall
-#else
-#define HAMLOG_CALL
-#endif
 
 class HamlogLibrary {
 public:
@@ -55,12 +50,11 @@ public:
     static constexpr std::size_t kWorkAreaSize = 1024;
 
 private:
-    using VersionFn = std::int32_t(HAMLOG_CALL*)();
-    using OpenFn = std::int32_t(HAMLOG_CALL*)(std::int32_t, void*, const char*, std::int32_t,
-                                              std::int32_t);
-    using ReadFn = std::int32_t(HAMLOG_CALL*)(void*, std::int32_t, std::int32_t);
-    using CloseFn = std::int32_t(HAMLOG_CALL*)(void*, std::int32_t);
-    using TextFn = std::int32_t(HAMLOG_CALL*)(const char*);
+    using VersionFn = HamlogVersionFunction*;
+    using OpenFn = HamlogOpenFunction*;
+    using ReadFn = HamlogReadFunction*;
+    using CloseFn = HamlogCloseFunction*;
+    using TextFn = HamlogCheckFunction*;
 
     std::unique_ptr<DynamicLibrary> library_;
     OpenFn open_ = nullptr;

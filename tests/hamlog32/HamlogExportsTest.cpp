@@ -12,11 +12,11 @@ namespace {
 
 class HamlogExports : public ::testing::Test {
 protected:
-    using VersionFn = int32_t(HAMLOG_CALL*)();
-    using OpenFn = int32_t(HAMLOG_CALL*)(int32_t, void*, const char*, int32_t, int32_t);
-    using ReadFn = int32_t(HAMLOG_CALL*)(void*, int32_t, int32_t);
-    using CloseFn = int32_t(HAMLOG_CALL*)(void*, int32_t);
-    using CheckFn = int32_t(HAMLOG_CALL*)(const char*);
+    using VersionFn = HamlogVersionFunction*;
+    using OpenFn = HamlogOpenFunction*;
+    using ReadFn = HamlogReadFunction*;
+    using CloseFn = HamlogCloseFunction*;
+    using CheckFn = HamlogCheckFunction*;
 
     void SetUp() override {
         std::string error;
