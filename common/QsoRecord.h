@@ -27,6 +27,46 @@ struct QsoRecord {
     char remarks1[55];
     char remarks2[55];
 
+    // The fields in layout order, as lists of them number them.
+    enum Field {
+        kCall,
+        kPortable,
+        kQsoDate,
+        kQsoTime,
+        kHisRst,
+        kMyRst,
+        kFreq,
+        kMode,
+        kCode,
+        kGl,
+        kQsl,
+        kName,
+        kQth,
+        kRemarks1,
+        kRemarks2,
+        kFieldCount
+    };
+
+    // Calls visit(field, which) for every field of a record (const or not) in layout order.
+    template <class Record, class Visit>
+    static void forEachField(Record& r, Visit visit) {
+        visit(r.call, kCall);
+        visit(r.portable, kPortable);
+        visit(r.qsoDate, kQsoDate);
+        visit(r.qsoTime, kQsoTime);
+        visit(r.hisRst, kHisRst);
+        visit(r.myRst, kMyRst);
+        visit(r.freq, kFreq);
+        visit(r.mode, kMode);
+        visit(r.code, kCode);
+        visit(r.gl, kGl);
+        visit(r.qsl, kQsl);
+        visit(r.name, kName);
+        visit(r.qth, kQth);
+        visit(r.remarks1, kRemarks1);
+        visit(r.remarks2, kRemarks2);
+    }
+
     // A field's text: up to its first NUL, or the whole width when it has none.
     template <std::size_t N>
     static std::string_view text(const char (&field)[N]) {

@@ -103,7 +103,7 @@ bool CsvLogReader::readLine(const char* line, const char* end, QsoRecord& record
     if (!splitPlain(line, end)) {
         split(line, end);
     }
-    std::string_view time = trimmed(fields_[kTime]);
+    std::string_view time = trimmed(fields_[column(QsoRecord::kQsoTime)]);
     if (time.size() != 6) {
         return false;
     }
@@ -111,11 +111,11 @@ bool CsvLogReader::readLine(const char* line, const char* end, QsoRecord& record
     if (zone != 'J' && zone != 'U') {
         return false;
     }
-    std::string_view date = trimmed(fields_[kDate]);
+    std::string_view date = trimmed(fields_[column(QsoRecord::kQsoDate)]);
     if (!QsoTimestamp::fromHamlog(date, time.substr(0, 5))) {
         return false;
     }
-    std::string_view call = trimmed(fields_[kCall]);
+    std::string_view call = trimmed(fields_[column(QsoRecord::kCall)]);
     std::size_t slash = 0;
     while (slash < call.size() && call[slash] != '/') {
         ++slash;
@@ -127,17 +127,12 @@ bool CsvLogReader::readLine(const char* line, const char* end, QsoRecord& record
     store(record.qsoDate, std::string_view(yymmdd, sizeof yymmdd));
     const char hhmm[5] = {time[0], time[1], time[3], time[4], zone};
     store(record.qsoTime, std::string_view(hhmm, sizeof hhmm));
-    store(record.hisRst, fields_[kHisRst]);
-    store(record.myRst, fields_[kMyRst]);
-    store(record.freq, fields_[kFreq]);
-    store(record.mode, fields_[kMode]);
-    store(record.code, fields_[kCode]);
-    store(record.gl, fields_[kGl]);
-    store(record.qsl, fields_[kQsl]);
-    store(record.name, fields_[kName]);
-    store(record.qth, fields_[kQth]);
-    store(record.remarks1, fields_[kRemarks1]);
-    store(record.remarks2, fields_[kRemarks2]);
+    // The fields after the time are taken as they stand.
+    QsoRecord::forEachField(record, [&](auto& field, QsoRecord::Field which) {
+        if (which > QsoRecord::kQsoTime) {
+            store(field, fields_[column(which)]);
+        }
+    });
     return true;
 }
 

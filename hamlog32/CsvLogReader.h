@@ -8,24 +8,12 @@
 
 class CsvLogReader : public LogReader {
 public:
-    // Field order of a line; the fifteenth field is not used.
-    enum Field {
-        kCall,
-        kDate,
-        kTime,
-        kHisRst,
-        kMyRst,
-        kFreq,
-        kMode,
-        kCode,
-        kGl,
-        kQsl,
-        kName,
-        kQth,
-        kRemarks1,
-        kRemarks2,
-        kFieldCount
-    };
+    // A line holds the record's fields in layout order, the portable suffix written within the
+    // call ("JA1ABC/1"); a fifteenth field is not used.
+    static constexpr std::size_t kFieldCount = QsoRecord::kFieldCount - 1;
+    static constexpr std::size_t column(QsoRecord::Field field) {
+        return field <= QsoRecord::kPortable ? 0 : field - 1;
+    }
 
     // A record is one line up to LF; CRs before the LF are not part of it.
     bool next(std::string_view text, bool atEnd, QsoRecord& record, Frame& frame) override;

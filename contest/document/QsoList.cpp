@@ -7,30 +7,6 @@
 #include <array>
 #include <cstring>
 
-namespace {
-
-// The record's fields in the order of QsoList::Field, as views and as writable fields.
-template <class Record, class Visit>
-void forEachField(Record& r, Visit visit) {
-    visit(r.call);
-    visit(r.portable);
-    visit(r.qsoDate);
-    visit(r.qsoTime);
-    visit(r.hisRst);
-    visit(r.myRst);
-    visit(r.freq);
-    visit(r.mode);
-    visit(r.code);
-    visit(r.gl);
-    visit(r.qsl);
-    visit(r.name);
-    visit(r.qth);
-    visit(r.remarks1);
-    visit(r.remarks2);
-}
-
-} // namespace
-
 void QsoList::push_back(const QsoItem& item) {
     push_back(item.recordNumber, item.record, QsoRecord::text(item.record.freq));
 }
@@ -39,14 +15,15 @@ void QsoList::push_back(int recordNumber, const QsoRecord& record, std::string_v
     // Each field is copied at its full width, a fixed-size copy the compiler inlines, and the write
     // position then moves on by its text's length only: the bytes beyond are overwritten by the
     // next text or lie past the entry's end.
-    constexpr std::size_t kMostBytes = 1 + sizeof recordNumber + kFieldCount + sizeof(QsoRecord);
+    constexpr std::size_t kMostBytes =
+        1 + sizeof recordNumber + QsoRecord::kFieldCount + sizeof(QsoRecord);
     char* const start = texts_.beginEntry(kMostBytes);
     char* out = start;
     *out++ = sizeof recordNumber;
     std::memcpy(out, &recordNumber, sizeof recordNumber);
     out += sizeof recordNumber;
-    forEachField(record, [&](const auto& field) {
-        if (static_cast<const void*>(field) == record.freq) {
+    QsoRecord::forEachField(record, [&](const auto& field, QsoRecord::Field which) {
+        if (which == QsoRecord::kFreq) {
             // As the record's own field would hold it: cut to the width on a character boundary.
             const std::size_t length = cp932::boundaryAtOrBefore(freq, sizeof record.freq);
             *out = static_cast<char>(length);
@@ -67,7 +44,7 @@ QsoItem QsoList::operator[](std::size_t index) const {
     QsoItem item;
     std::memcpy(&item.recordNumber, texts[0].data(), sizeof item.recordNumber);
     std::size_t i = 1;
-    forEachField(item.record, [&](auto& field) {
+    QsoRecord::forEachField(item.record, [&](auto& field, QsoRecord::Field) {
         // The stored text came from this field, so it fits; the record is already zero-filled.
         std::memcpy(field, texts[i].data(), texts[i].size());
         ++i;
@@ -83,7 +60,7 @@ int QsoList::recordNumber(std::size_t index) const {
     return value;
 }
 
-std::string_view QsoList::field(std::size_t index, Field which) const {
+std::string_view QsoList::field(std::size_t index, QsoRecord::Field which) const {
     std::array<std::string_view, kTextCount> texts;
     texts_.get(index, texts);
     return texts[static_cast<std::size_t>(which) + 1];

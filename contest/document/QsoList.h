@@ -14,26 +14,6 @@ public:
     using const_iterator = IndexIterator<QsoList, QsoItem>;
     using iterator = const_iterator;
 
-    // The record's fields in layout order, as field() numbers them.
-    enum Field {
-        kCall,
-        kPortable,
-        kQsoDate,
-        kQsoTime,
-        kHisRst,
-        kMyRst,
-        kFreq,
-        kMode,
-        kCode,
-        kGl,
-        kQsl,
-        kName,
-        kQth,
-        kRemarks1,
-        kRemarks2,
-        kFieldCount
-    };
-
     void push_back(const QsoItem& item);
     // The same as pushing an item with the record, its freq field replaced by the given text.
     void push_back(int recordNumber, const QsoRecord& record, std::string_view freq);
@@ -51,13 +31,14 @@ public:
 
     // One field's text of the item at a position, without rebuilding the record; valid until the
     // list is cleared.
-    std::string_view field(std::size_t index, Field which) const;
+    std::string_view field(std::size_t index, QsoRecord::Field which) const;
 
     const_iterator begin() const { return {this, 0}; }
     const_iterator end() const { return {this, size()}; }
 
 private:
-    static constexpr std::size_t kTextCount = kFieldCount + 1; // the record number comes first
+    // The record number comes first.
+    static constexpr std::size_t kTextCount = QsoRecord::kFieldCount + 1;
 
     PackedTexts texts_;
 };

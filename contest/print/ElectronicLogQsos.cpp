@@ -12,7 +12,7 @@ void ElectronicLogQsos::forEach(const CKorvaneDoc& doc,
     const QsoList& list = doc.qsoList;
     std::array<std::vector<std::size_t>, BandTable::kBandCount> itemsOfBand;
     for (std::size_t i = 0; i < list.size(); ++i) {
-        const std::string_view freq = list.field(i, QsoList::kFreq);
+        const std::string_view freq = list.field(i, QsoRecord::kFreq);
         for (int band = 0; band < BandTable::kBandCount; ++band) {
             if (freq == BandTable::listLabel(band)) {
                 itemsOfBand[static_cast<std::size_t>(band)].push_back(i);

@@ -26,7 +26,9 @@ public:
     static bool less(const QsoItem& a, const QsoItem& b, int column);
 
     // The field of the packed QSO list behind a column of 1..15.
-    static QsoList::Field listField(int column) { return static_cast<QsoList::Field>(column - 1); }
+    static QsoRecord::Field listField(int column) {
+        return static_cast<QsoRecord::Field>(column - 1);
+    }
 
     // The raw record field behind a column (column 0 has none and gives "").
     static std::string_view field(const QsoRecord& record, int column);
