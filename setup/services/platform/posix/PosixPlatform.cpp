@@ -10,6 +10,8 @@
 #include "services/platform/VersionResource.h"
 #include "services/platform/Win32Codes.h"
 #include "services/platform/posix/HostErrors.h"
+#include "services/platform/posix/HostStat.h"
+#include "services/platform/posix/MachineFolders.h"
 #include "services/platform/posix/SzddExpander.h"
 #include "services/platform/posix/Wildcard.h"
 
@@ -30,58 +32,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string& windowsFolder() {
-    static const std::string path = "C:\\WINDOWS";
-    return path;
-}
-
-// The special folders of a Japanese Windows, below the Windows folder.
-std::string specialFolder(int id) {
-    switch (id) {
-    case special_folder::Desktop:
-        return windowsFolder() + "\\" + cp932::lit("ﾃﾞｽｸﾄｯﾌﾟ");
-    case special_folder::Programs:
-        return windowsFolder() + "\\" + cp932::lit("ｽﾀｰﾄ ﾒﾆｭｰ\\ﾌﾟﾛｸﾞﾗﾑ");
-    case special_folder::Startup:
-        return windowsFolder() + "\\" + cp932::lit("ｽﾀｰﾄ ﾒﾆｭｰ\\ﾌﾟﾛｸﾞﾗﾑ\\ｽﾀｰﾄｱｯﾌﾟ");
-    case special_folder::SendTo:
-        return windowsFolder() + "\\SENDTO";
-    default:
-        return {};
-    }
-}
-
-std::uint64_t fileTime(const struct timespec& t) {
-    constexpr std::uint64_t kSecondsFrom1601To1970 = 11644473600ULL;
-    if (t.tv_sec < -static_cast<long long>(kSecondsFrom1601To1970)) {
-        return 0;
-    }
-    return (static_cast<std::uint64_t>(t.tv_sec + static_cast<long long>(kSecondsFrom1601To1970)) *
-            10000000ULL) +
-           static_cast<std::uint64_t>(t.tv_nsec / 100);
-}
-
-std::uint32_t attributesOf(const struct stat& st) {
-    if (S_ISDIR(st.st_mode)) {
-        return file_attribute::Directory;
-    }
-    std::uint32_t attributes = file_attribute::Archive;
-    if (!(st.st_mode & S_IWUSR)) {
-        attributes |= file_attribute::ReadOnly;
-    }
-    return attributes;
-}
-
-bool isReadOnly(const struct stat& st) {
-    return !S_ISDIR(st.st_mode) && !(st.st_mode & S_IWUSR);
-}
-
 Platform::FindData findData(const std::string& name, const struct stat& st) {
     Platform::FindData data;
     data.name = name;
-    data.attributes = attributesOf(st);
+    data.attributes = host_stat::attributes(st);
     data.size = S_ISDIR(st.st_mode) ? 0 : static_cast<std::uint64_t>(st.st_size);
-    data.lastWriteTime = fileTime(st.st_mtim);
+    data.lastWriteTime = host_stat::fileTime(st.st_mtim);
     return data;
 }
 
@@ -122,9 +78,10 @@ PosixPlatform::PosixPlatform(Options options)
                                     PathMapper::WindowsPath{'C', {}}, error);
     current_ = cwd ? *cwd : PathMapper::WindowsPath{'C', {}};
     for (const std::string& folder :
-         {windowsFolder(), systemDirectory(), windowsFolder() + "\\TEMP",
-          std::string("C:\\Program Files"), specialFolder(special_folder::Desktop),
-          specialFolder(special_folder::Startup), specialFolder(special_folder::SendTo)}) {
+         {machine_folders::windows(), systemDirectory(), machine_folders::windows() + "\\TEMP",
+          std::string("C:\\Program Files"), machine_folders::special(special_folder::Desktop),
+          machine_folders::special(special_folder::Startup),
+          machine_folders::special(special_folder::SendTo)}) {
         ensureFolder(folder);
     }
     lastError_ = 0;
@@ -209,15 +166,15 @@ void PosixPlatform::ensureFolder(const std::string& windowsPath) {
 }
 
 std::string PosixPlatform::windowsDirectory() {
-    return windowsFolder();
+    return machine_folders::windows();
 }
 
 std::string PosixPlatform::systemDirectory() {
-    return windowsFolder() + "\\SYSTEM32";
+    return machine_folders::windows() + "\\SYSTEM32";
 }
 
 std::string PosixPlatform::tempPath() {
-    return windowsFolder() + "\\TEMP\\";
+    return machine_folders::windows() + "\\TEMP\\";
 }
 
 std::string PosixPlatform::moduleFileName() {
@@ -263,7 +220,7 @@ std::uint32_t PosixPlatform::getFileAttributes(const std::string& path) {
         failErrno(errno, *host);
         return file_attribute::Invalid;
     }
-    return attributesOf(st);
+    return host_stat::attributes(st);
 }
 
 bool PosixPlatform::setFileAttributes(const std::string& path, std::uint32_t attributes) {
@@ -395,7 +352,7 @@ bool PosixPlatform::copyFile(const std::string& source, const std::string& desti
         if (failIfExists) {
             return fail(win32_error::FileExists);
         }
-        if (S_ISDIR(dst.st_mode) || isReadOnly(dst)) {
+        if (S_ISDIR(dst.st_mode) || host_stat::isReadOnly(dst)) {
             return fail(win32_error::AccessDenied);
         }
         if (dst.st_dev == src.st_dev && dst.st_ino == src.st_ino) {
@@ -454,7 +411,7 @@ bool PosixPlatform::deleteFile(const std::string& path) {
     if (::lstat(host->c_str(), &st) != 0) {
         return failErrno(errno, *host);
     }
-    if (S_ISDIR(st.st_mode) || isReadOnly(st)) {
+    if (S_ISDIR(st.st_mode) || host_stat::isReadOnly(st)) {
         return fail(win32_error::AccessDenied);
     }
     if (::unlink(host->c_str()) != 0) {
@@ -553,7 +510,7 @@ bool PosixPlatform::getDiskFreeSpace(const std::string& path, DiskGeometry& geom
 std::optional<std::string> PosixPlatform::profilePath(const std::string& file) {
     // A bare file name is looked for in the Windows folder, as the profile functions do.
     bool bare = file.find_first_of("\\/:") == std::string::npos;
-    return map(bare ? windowsFolder() + "\\" + file : file);
+    return map(bare ? machine_folders::windows() + "\\" + file : file);
 }
 
 std::string PosixPlatform::getPrivateProfileString(const std::string& section,
@@ -580,7 +537,7 @@ bool PosixPlatform::writePrivateProfileString(const std::string& section, const 
     if (!folderOfExists(*host)) {
         return fail(win32_error::PathNotFound);
     }
-    if (::stat(host->c_str(), &st) == 0 && (S_ISDIR(st.st_mode) || isReadOnly(st))) {
+    if (::stat(host->c_str(), &st) == 0 && (S_ISDIR(st.st_mode) || host_stat::isReadOnly(st))) {
         return fail(win32_error::AccessDenied);
     }
     errno = 0;
@@ -605,7 +562,7 @@ bool PosixPlatform::deletePrivateProfileSection(const std::string& section,
     if (::stat(host->c_str(), &st) != 0) {
         return true; // nothing to delete
     }
-    if (isReadOnly(st)) {
+    if (host_stat::isReadOnly(st)) {
         return fail(win32_error::AccessDenied);
     }
     errno = 0;
@@ -681,7 +638,7 @@ std::uint32_t PosixPlatform::regDeleteKeyTree(RegistryRoot root, const std::stri
 }
 
 bool PosixPlatform::specialFolderPath(int folderId, std::string& path) {
-    std::string folder = specialFolder(folderId);
+    std::string folder = machine_folders::special(folderId);
     if (folder.empty()) {
         return fail(win32_error::InvalidParameter);
     }
@@ -697,8 +654,8 @@ bool PosixPlatform::createShellLink(const std::string& linkFile, const std::stri
     auto targetHost = map(target);
     struct stat st {};
     if (targetHost && ::stat(targetHost->c_str(), &st) == 0) {
-        link.targetAttributes = attributesOf(st);
-        link.targetWriteTime = fileTime(st.st_mtim);
+        link.targetAttributes = host_stat::attributes(st);
+        link.targetWriteTime = host_stat::fileTime(st.st_mtim);
         link.targetSize = static_cast<std::uint32_t>(S_ISDIR(st.st_mode) ? 0 : st.st_size);
     }
     auto host = map(linkFile);
@@ -747,7 +704,7 @@ bool PosixPlatform::lzExpand(const std::string& source, const std::string& desti
         return failErrno(errno ? errno : EIO, *from);
     }
     struct stat st {};
-    if (::stat(to->c_str(), &st) == 0 && (S_ISDIR(st.st_mode) || isReadOnly(st))) {
+    if (::stat(to->c_str(), &st) == 0 && (S_ISDIR(st.st_mode) || host_stat::isReadOnly(st))) {
         return fail(win32_error::AccessDenied);
     }
     if (!folderOfExists(*to)) {
