@@ -1,0 +1,13 @@
+// Gives setup the platform of the system it runs on, so that nothing above the platform layer
+// names an implementation.
+#pragma once
+
+#include "services/platform/Platform.h"
+
+#include <memory>
+
+class PlatformFactory {
+public:
+    // On POSIX hosts the emulated Windows machine at PosixPlatform::defaultRoot().
+    static std::unique_ptr<Platform> create();
+};
