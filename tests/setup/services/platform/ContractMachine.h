@@ -1,0 +1,35 @@
+// A fresh machine for one case of the platform contract: the platform under test, and what a case
+// needs beside the interface to lay out files and to open the machine a second time.
+#pragma once
+
+#include "services/platform/Platform.h"
+
+#include <memory>
+#include <ostream>
+#include <string>
+
+// A machine of its own for every case, which the case may change freely (files, registry, restart
+// requests, locks) without reaching anything outside it.
+class ContractMachine {
+public:
+    // What an implementation's instantiation of the contract passes: a fresh machine on each call
+    // of make, and a name that the test names show in its place.
+    struct Maker {
+        const char* name;
+        std::unique_ptr<ContractMachine> (*make)();
+
+        friend void PrintTo(const Maker& maker, std::ostream* out) { *out << maker.name; }
+    };
+
+    virtual ~ContractMachine() = default;
+
+    virtual Platform& platform() = 0;
+    // Another platform on the same machine, as a second process would have it.
+    virtual std::unique_ptr<Platform> reopen() = 0;
+
+    // Files laid out and looked at without the platform's file calls: writes a file at a Windows
+    // path (making its folders), reads one back, tells whether a path exists.
+    virtual void write(const std::string& windowsPath, const std::string& bytes) = 0;
+    virtual std::string read(const std::string& windowsPath) = 0;
+    virtual bool exists(const std::string& windowsPath) = 0;
+};
