@@ -1,5 +1,5 @@
 // How HAMLOG32.DLL is called, as the library and its callers both see it: the calling convention
-// and the function type of each of the six exports. Plain C, so the library's C header can use it.
+// and the function type of each export. Plain C, so the library's C header can use it.
 #pragma once
 
 #include <stdint.h>
@@ -23,3 +23,7 @@ typedef int32_t HAMLOG_CALL HamlogReadFunction(void* work, int32_t recordNumber,
 typedef int32_t HAMLOG_CALL HamlogCloseFunction(void* work, int32_t unused);
 // FreqPCheck and ChosonCheck
 typedef int32_t HAMLOG_CALL HamlogCheckFunction(const char* text);
+// THW_cutFields, an export of this project's stand-in only (callers treat it as optional): how many
+// fields of the record that the last successful THW_read left in work were cut to fit the record,
+// 0 when none or when the area holds no record.
+typedef int32_t HAMLOG_CALL HamlogCutFieldsFunction(void* work);

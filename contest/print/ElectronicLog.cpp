@@ -2,6 +2,7 @@
 #include "print/ElectronicLog.h"
 
 #include "common/Cp932.h"
+#include "common/TwoDigitYear.h"
 #include "exchange/BandTable.h"
 #include "exchange/Scoring.h"
 #include "print/ElectronicLogQsos.h"
@@ -153,7 +154,7 @@ std::string logLine(const ElectronicLogQsos::Qso& qso) {
     const LogRow& row = qso.row;
     std::string date;
     if (qso.item) {
-        const int year = ElectronicLogQsos::fullYear(QsoRecord::text(qso.item->record.qsoDate));
+        const int year = TwoDigitYear::fullYear(QsoRecord::text(qso.item->record.qsoDate));
         if (year >= 0) {
             date = std::to_string(year) + "-";
         }

@@ -33,12 +33,3 @@ void ElectronicLogQsos::forEach(const CKorvaneDoc& doc,
         }
     }
 }
-
-int ElectronicLogQsos::fullYear(std::string_view recordDate) {
-    auto digit = [](char c) { return c >= '0' && c <= '9'; };
-    if (recordDate.size() < 2 || !digit(recordDate[0]) || !digit(recordDate[1])) {
-        return -1;
-    }
-    const int yy = (recordDate[0] - '0') * 10 + (recordDate[1] - '0');
-    return yy < 80 ? 2000 + yy : 1900 + yy;
-}

@@ -6,7 +6,6 @@
 
 #include <functional>
 #include <optional>
-#include <string_view>
 
 class ElectronicLogQsos {
 public:
@@ -20,8 +19,4 @@ public:
     // visit returns false. Retrieval keeps the QSO list and the rows in step, so the k-th row of a
     // band belongs to the k-th QSO of the list that carries the band's label.
     static void forEach(const CKorvaneDoc& doc, const std::function<bool(const Qso&)>& visit);
-
-    // The year of a record date (YYMMDD): 00-79 are 2000-2079, 80-99 are 1900-1999; -1 when the
-    // date does not start with two digits.
-    static int fullYear(std::string_view recordDate);
 };
