@@ -1,6 +1,7 @@
 // The sheets drawn with QPainter on any paint device (PDF, image, printer, preview): layout units
 // of 0.1 mm mapped to device pixels with the print offset, text cells placed by their top-left
-// corner and sized by cell height and half-width advance.
+// corner and sized by cell height and half-width advance, heavy text struck a few times a little
+// apart.
 #pragma once
 
 #include "print/SheetCanvas.h"
@@ -10,7 +11,6 @@
 #include <QPointF>
 #include <map>
 #include <string>
-#include <utility>
 
 class QtSheetCanvas : public SheetCanvas {
 public:
@@ -29,7 +29,8 @@ protected:
     void drawText(const Font& font, int x, int y, std::string_view text) override;
 
 private:
-    // A face and weight at a reference pixel size, with the measures every text is scaled from.
+    // A face at a reference pixel size, with the measures every text is scaled from. Always the
+    // regular style, so heavy text keeps its metrics and is never emboldened twice.
     struct Face {
         QFont font;
         qreal ascent = 0;
@@ -37,12 +38,15 @@ private:
         qreal halfAdvance = 0; // advance of a half-width character
     };
 
-    const Face& faceFor(const std::string& cp932Face, int weight);
+    const Face& faceFor(const std::string& cp932Face);
+    // How far text of the weight is struck again around its place, in reference pixels: not at
+    // all up to regular, furthest at heavy.
+    static qreal reachFor(int weight);
     QPointF toDevice(int x, int y) const;
 
     QPainter& painter_;
     qreal scale_;
     int printX_ = 0;
     int printY_ = 0;
-    std::map<std::pair<std::string, int>, Face> faces_;
+    std::map<std::string, Face> faces_;
 };
