@@ -1,10 +1,12 @@
 // Whole-file reads and atomic replacement: temporary file in the same folder, flush, rename.
 #include "common/AtomicFile.h"
 
+#include "common/ErrorText.h"
+#include "common/Win32ErrorCode.h"
+
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
@@ -13,10 +15,15 @@
 namespace atomic_file {
 namespace {
 
-void setError(std::string* error, const std::string& what, int err) {
+// The message names the file and says why in the words of a Japanese Windows (UTF-8).
+void setCodeError(std::string* error, const std::string& what, std::uint32_t code) {
     if (error) {
-        *error = what + ": " + std::strerror(err);
+        *error = what + ": " + std::string(error_text::utf8(code));
     }
+}
+
+void setError(std::string* error, const std::string& what, int err) {
+    setCodeError(error, what, error_text::win32Code(err));
 }
 
 std::string temporaryPathFor(const std::string& path) {
@@ -54,7 +61,12 @@ bool write(const std::string& path, std::string_view contents, std::string* erro
     }
     int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
     if (fd < 0) {
-        setError(error, path, errno);
+        // A file being created is never missing itself: its folder is.
+        if (errno == ENOENT) {
+            setCodeError(error, path, win32_error::PathNotFound);
+        } else {
+            setError(error, path, errno);
+        }
         return false;
     }
     if (!writeAll(fd, contents) || ::fsync(fd) != 0) {

@@ -3,6 +3,7 @@
 #include "print/QtSheetOutput.h"
 
 #include "common/AtomicFile.h"
+#include "common/ErrorText.h"
 #include "print/QtSheetCanvas.h"
 
 #include <QBuffer>
@@ -82,7 +83,7 @@ bool QtSheetOutput::writePng(const SheetPrinter& printer, const std::string& fol
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (ec) {
-        err << "korvane: " << folder << ": " << ec.message() << "\n";
+        err << "korvane: " << folder << ": " << error_text::ofErrno(ec.value()) << "\n";
         return false;
     }
     const QSize size(static_cast<int>(std::lround(kA4WidthMm / 25.4 * dpi)),

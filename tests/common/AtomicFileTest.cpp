@@ -32,12 +32,15 @@ TEST(AtomicFile, FailureKeepsOldFile) {
         std::string error;
         EXPECT_FALSE(atomic_file::write(path, "lost?", &error));
         EXPECT_FALSE(error.empty());
+        EXPECT_EQ(error, path + ": アクセスが拒否されました。");
         std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_write,
                                      std::filesystem::perm_options::add);
     }
     std::string error;
     EXPECT_FALSE(atomic_file::write(dir.file("missing/x.txt"), "x", &error));
     EXPECT_NE(error.find("missing"), std::string::npos);
+    // In the words of a Japanese Windows, the folder of a new file being what is missing.
+    EXPECT_EQ(error, dir.file("missing/x.txt") + ": 指定されたパスが見つかりません。");
     EXPECT_EQ(TempFolder::read(path), "precious");
 }
 
@@ -48,5 +51,6 @@ TEST(AtomicFile, ReadReportsMissingFilesAndFolders) {
     EXPECT_FALSE(atomic_file::read(dir.file("none"), contents, &error));
     EXPECT_TRUE(contents.empty());
     EXPECT_FALSE(error.empty());
+    EXPECT_EQ(error, dir.file("none") + ": 指定されたファイルが見つかりません。");
     EXPECT_FALSE(atomic_file::read(dir.path().string(), contents));
 }

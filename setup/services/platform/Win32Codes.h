@@ -1,42 +1,11 @@
-// The numeric values of the Windows interface that cross the platform boundary: error codes, file
-// attributes, registry value types, special folder ids and shell notification events.
+// The numeric values of the Windows interface that cross the platform boundary: error codes (kept
+// in common, as korvane words its file errors by them too), file attributes, registry value types,
+// special folder ids and shell notification events.
 #pragma once
 
-#include <cstdint>
+#include "common/Win32ErrorCode.h"
 
-// Win32 error codes (the values of GetLastError and of the registry functions).
-namespace win32_error {
-constexpr std::uint32_t Success = 0;
-constexpr std::uint32_t InvalidFunction = 1;
-constexpr std::uint32_t FileNotFound = 2;
-constexpr std::uint32_t PathNotFound = 3;
-constexpr std::uint32_t TooManyOpenFiles = 4;
-constexpr std::uint32_t AccessDenied = 5;
-constexpr std::uint32_t NotEnoughMemory = 8;
-constexpr std::uint32_t BadFormat = 11;
-constexpr std::uint32_t InvalidData = 13;
-constexpr std::uint32_t InvalidDrive = 15;
-constexpr std::uint32_t NotSameDevice = 17;
-constexpr std::uint32_t NoMoreFiles = 18;
-constexpr std::uint32_t WriteProtect = 19;
-constexpr std::uint32_t SharingViolation = 32;
-constexpr std::uint32_t LockViolation = 33;
-constexpr std::uint32_t HandleDiskFull = 39;
-constexpr std::uint32_t FileExists = 80;
-constexpr std::uint32_t InvalidParameter = 87;
-constexpr std::uint32_t DiskFull = 112;
-constexpr std::uint32_t InvalidName = 123;
-constexpr std::uint32_t ModuleNotFound = 126;
-constexpr std::uint32_t ProcedureNotFound = 127;
-constexpr std::uint32_t DirectoryNotEmpty = 145;
-constexpr std::uint32_t AlreadyExists = 183;
-constexpr std::uint32_t FileNameTooLong = 206;
-constexpr std::uint32_t InvalidDirectoryName = 267;
-constexpr std::uint32_t BadRegistryKey = 1010;
-constexpr std::uint32_t RegistryCannotWrite = 1013;
-constexpr std::uint32_t IoDevice = 1117;
-constexpr std::uint32_t ResourceTypeNotFound = 1813;
-} // namespace win32_error
+#include <cstdint>
 
 // File attributes (GetFileAttributes, SetFileAttributes, WIN32_FIND_DATA).
 namespace file_attribute {

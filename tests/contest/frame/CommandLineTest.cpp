@@ -106,3 +106,31 @@ TEST(CommandLine, ReportRetrievesThroughTheLibrary) {
     r = run({"--ini", ini, "--report", "-"}); // no THDIR at all
     EXPECT_EQ(r.status, 1);
 }
+
+TEST(CommandLine, SaysInJapaneseWhatWentWrongWithAFile) {
+    TempFolder dir;
+    const std::string ini = dir.file("k.ini");
+    const std::string empty = dir.file("empty.csv");
+    TempFolder::write(empty, "");
+    struct Row {
+        std::vector<std::string> args;
+        int status;
+        std::string said;
+    } rows[] = {
+        {{"--settings-json", dir.file("missing.con")},
+         1,
+         dir.file("missing.con") + ": 指定されたファイルが見つかりません。"},
+        {{"--save-as", dir.file("no/x.con")},
+         1,
+         dir.file("no/x.con") + ": 指定されたパスが見つかりません。"},
+        {{"--log", empty, "--report", dir.file("no/r.json")},
+         1,
+         dir.file("no/r.json") + ": 指定されたパスが見つかりません。"},
+    };
+    for (Row& r : rows) {
+        r.args.insert(r.args.begin(), {"--ini", ini});
+        Outcome o = run(r.args);
+        EXPECT_EQ(o.status, r.status) << r.said;
+        EXPECT_NE(o.err.find("korvane: " + r.said + "\n"), std::string::npos) << o.err;
+    }
+}

@@ -3,8 +3,8 @@
 
 #include "common/AtomicFile.h"
 #include "common/Cp932.h"
+#include "common/ErrorText.h"
 #include "services/platform/Win32Codes.h"
-#include "services/platform/posix/HostErrors.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -93,7 +93,7 @@ bool PersistentRegistry::save(std::uint32_t& error) {
     }
     errno = 0;
     if (!atomic_file::write(path_, store_.serialize())) {
-        error = errno ? host_errors::fromErrno(errno) : win32_error::RegistryCannotWrite;
+        error = errno ? error_text::win32Code(errno) : win32_error::RegistryCannotWrite;
         loaded_ = false;
         return false;
     }

@@ -2,9 +2,9 @@
 // every call shares. The calls are defined by concern in the PosixPlatform*.cpp files beside this.
 #include "services/platform/posix/PosixPlatform.h"
 
+#include "common/ErrorText.h"
 #include "common/ProgramPath.h"
 #include "services/platform/Win32Codes.h"
-#include "services/platform/posix/HostErrors.h"
 #include "services/platform/posix/MachineFolders.h"
 #include "services/platform/posix/Wildcard.h"
 
@@ -82,7 +82,7 @@ bool PosixPlatform::fail(std::uint32_t error) {
 }
 
 bool PosixPlatform::failErrno(int error, const std::string& hostPath) {
-    return fail(error == ENOENT ? missingError(hostPath) : host_errors::fromErrno(error));
+    return fail(error == ENOENT ? missingError(hostPath) : error_text::win32Code(error));
 }
 
 bool PosixPlatform::folderOfExists(const std::string& hostPath) const {

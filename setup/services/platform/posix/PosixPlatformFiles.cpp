@@ -3,9 +3,9 @@
 // all carried out on the host files below the root.
 #include "common/AtomicFile.h"
 #include "common/Cp932.h"
+#include "common/ErrorText.h"
 #include "common/IniFile.h"
 #include "services/platform/Win32Codes.h"
-#include "services/platform/posix/HostErrors.h"
 #include "services/platform/posix/HostStat.h"
 #include "services/platform/posix/MachineFolders.h"
 #include "services/platform/posix/PosixPlatform.h"
@@ -212,7 +212,7 @@ bool PosixPlatform::removeDirectory(const std::string& path) {
     }
     if (::rmdir(host->c_str()) != 0) {
         return fail(errno == EEXIST || errno == ENOTEMPTY ? win32_error::DirectoryNotEmpty
-                                                          : host_errors::fromErrno(errno));
+                                                          : error_text::win32Code(errno));
     }
     return true;
 }
@@ -255,7 +255,7 @@ bool PosixPlatform::copyFile(const std::string& source, const std::string& desti
     }
     errno = 0;
     if (!atomic_file::write(*to, contents)) {
-        return fail(errno ? host_errors::fromErrno(errno) : win32_error::AccessDenied);
+        return fail(errno ? error_text::win32Code(errno) : win32_error::AccessDenied);
     }
     // A copy keeps the attributes and the last-write time of its source.
     ::chmod(to->c_str(), src.st_mode & 07777);
@@ -343,7 +343,7 @@ std::uint32_t PosixPlatform::shellDelete(const std::string& pathOrWildcard) {
         if (S_ISDIR(st.st_mode) ? fs::remove_all(*host, ec) == static_cast<std::uintmax_t>(-1)
                                 : ::unlink(host->c_str()) != 0) {
             int error = ec ? ec.value() : errno;
-            result = result ? result : host_errors::fromErrno(error);
+            result = result ? result : error_text::win32Code(error);
         }
     }
     lastError_ = result;
@@ -429,7 +429,7 @@ bool PosixPlatform::writePrivateProfileString(const std::string& section, const 
     }
     errno = 0;
     if (!IniFile(*host).writeString(section, key, value)) {
-        return fail(errno ? host_errors::fromErrno(errno) : win32_error::AccessDenied);
+        return fail(errno ? error_text::win32Code(errno) : win32_error::AccessDenied);
     }
     return true;
 }
@@ -454,7 +454,7 @@ bool PosixPlatform::deletePrivateProfileSection(const std::string& section,
     }
     errno = 0;
     if (!IniFile(*host).deleteSection(section)) {
-        return fail(errno ? host_errors::fromErrno(errno) : win32_error::AccessDenied);
+        return fail(errno ? error_text::win32Code(errno) : win32_error::AccessDenied);
     }
     return true;
 }
@@ -507,7 +507,7 @@ bool PosixPlatform::lzExpand(const std::string& source, const std::string& desti
     }
     errno = 0;
     if (!atomic_file::write(*to, expanded)) {
-        return fail(errno ? host_errors::fromErrno(errno) : win32_error::AccessDenied);
+        return fail(errno ? error_text::win32Code(errno) : win32_error::AccessDenied);
     }
     return true;
 }

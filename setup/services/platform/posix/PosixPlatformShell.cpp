@@ -1,8 +1,8 @@
 // The emulated machine's shell: special folders, shell link files and change notifications.
 #include "common/AtomicFile.h"
+#include "common/ErrorText.h"
 #include "services/platform/ShellLinkFile.h"
 #include "services/platform/Win32Codes.h"
-#include "services/platform/posix/HostErrors.h"
 #include "services/platform/posix/HostStat.h"
 #include "services/platform/posix/MachineFolders.h"
 #include "services/platform/posix/PosixPlatform.h"
@@ -40,7 +40,7 @@ bool PosixPlatform::createShellLink(const std::string& linkFile, const std::stri
     }
     errno = 0;
     if (!atomic_file::write(*host, ShellLinkFile::write(link))) {
-        return fail(errno ? host_errors::fromErrno(errno) : win32_error::AccessDenied);
+        return fail(errno ? error_text::win32Code(errno) : win32_error::AccessDenied);
     }
     return true;
 }

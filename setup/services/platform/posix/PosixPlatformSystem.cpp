@@ -1,9 +1,10 @@
 // The emulated machine's libraries and system: version information, library loading, error
 // texts, the restart request left as a marker file and the single-instance lock file.
 #include "common/AtomicFile.h"
+#include "common/Cp932.h"
+#include "common/ErrorText.h"
 #include "services/platform/VersionResource.h"
 #include "services/platform/Win32Codes.h"
-#include "services/platform/posix/HostErrors.h"
 #include "services/platform/posix/PosixPlatform.h"
 
 #include <cerrno>
@@ -84,7 +85,8 @@ std::unique_ptr<DynamicLibrary> PosixPlatform::loadLibrary(const std::string& pa
 }
 
 std::string PosixPlatform::formatMessage(std::uint32_t code) {
-    return host_errors::message(code);
+    const std::string_view text = error_text::utf8(code);
+    return text.empty() ? std::string() : cp932::lit(text) + "\r\n";
 }
 
 bool PosixPlatform::restartDialog() {
@@ -92,7 +94,7 @@ bool PosixPlatform::restartDialog() {
     errno = 0;
     if (!atomic_file::write(mapper_.root() + "/RESTART-REQUESTED",
                             "Windows restart requested by setup\n")) {
-        return fail(errno ? host_errors::fromErrno(errno) : win32_error::AccessDenied);
+        return fail(errno ? error_text::win32Code(errno) : win32_error::AccessDenied);
     }
     return true;
 }

@@ -1,15 +1,13 @@
-// The errno mapping and the message table of the emulated Windows machine.
-#include "services/platform/posix/HostErrors.h"
+// The errno mapping and the message table of a Japanese Windows.
+#include "common/ErrorText.h"
 
-#include "common/Cp932.h"
-#include "services/platform/Win32Codes.h"
+#include "common/Win32ErrorCode.h"
 
 #include <cerrno>
-#include <string_view>
 
-namespace host_errors {
+namespace error_text {
 
-std::uint32_t fromErrno(int error) {
+std::uint32_t win32Code(int error) {
     switch (error) {
     case 0:
         return win32_error::Success;
@@ -58,7 +56,8 @@ struct Text {
     std::string_view utf8;
 };
 
-// The messages of a Japanese Windows for the codes the emulated machine can produce.
+// The messages of a Japanese Windows for the codes the emulated machine can produce, every code
+// an errno maps to among them.
 constexpr Text kTexts[] = {
     {win32_error::Success, "この操作を正しく終了しました。"},
     {win32_error::InvalidFunction, "ファンクションが間違っています。"},
@@ -98,13 +97,17 @@ constexpr Text kTexts[] = {
 
 } // namespace
 
-std::string message(std::uint32_t code) {
+std::string_view utf8(std::uint32_t code) {
     for (const Text& t : kTexts) {
         if (t.code == code) {
-            return cp932::lit(t.utf8) + "\r\n";
+            return t.utf8;
         }
     }
     return {};
 }
 
-} // namespace host_errors
+std::string_view ofErrno(int error) {
+    return utf8(win32Code(error));
+}
+
+} // namespace error_text
