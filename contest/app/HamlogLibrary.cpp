@@ -58,11 +58,9 @@ bool HamlogLibrary::open(const std::string& path) {
     const std::string hostPath = cp932::toUtf8(path);
 #endif
     std::fill(workArea_.begin(), workArea_.end(), 0);
+    // Only a successful open starts the work area's life that HamlogClose ends: a failed one is
+    // not closed.
     isOpen_ = open_(0, workArea_.data(), hostPath.c_str(), 0, 1) == 0;
-    if (!isOpen_) {
-        // A failed open may still have left state behind in the work area.
-        close_(workArea_.data(), 1);
-    }
     return isOpen_;
 }
 

@@ -1,12 +1,15 @@
-// A log library with only the six called exports and a version chosen at build time.
+// A log library with only the six called exports and a version chosen at build time. It logs its
+// open and close calls for the tests (FakeCallLog, FakeClearCallLog).
 #include <cstdint>
 #include <cstring>
+#include <string>
 
 #define EXPORT extern "C" __attribute__((visibility("default")))
 
 namespace {
 // Three records; the first has a mode that fills its field without a terminator.
 const char* const kCalls[] = {"JA1AAA", "JA2BBB", "JA3CCC"};
+std::string callLog;
 } // namespace
 
 EXPORT std::int32_t GetThdllVersion() {
@@ -16,7 +19,9 @@ EXPORT std::int32_t GetThdllVersion() {
 EXPORT std::int32_t HamlogOpen(std::int32_t, void* work, const char* path, std::int32_t,
                                std::int32_t) {
     std::memset(work, 0, 218);
-    return std::strcmp(path, "good.log") == 0 ? 0 : 1;
+    const std::int32_t result = std::strcmp(path, "good.log") == 0 ? 0 : 1;
+    callLog += "HamlogOpen=" + std::to_string(result) + ";";
+    return result;
 }
 
 EXPORT std::int32_t THW_read(void* work, std::int32_t n, std::int32_t) {
@@ -32,6 +37,7 @@ EXPORT std::int32_t THW_read(void* work, std::int32_t n, std::int32_t) {
 }
 
 EXPORT std::int32_t HamlogClose(void*, std::int32_t) {
+    callLog += "HamlogClose;";
     return 0;
 }
 
@@ -41,4 +47,12 @@ EXPORT std::int32_t FreqPCheck(const char* text) {
 
 EXPORT std::int32_t ChosonCheck(const char* code) {
     return static_cast<std::int32_t>(std::strlen(code));
+}
+
+EXPORT const char* FakeCallLog() {
+    return callLog.c_str();
+}
+
+EXPORT void FakeClearCallLog() {
+    callLog.clear();
 }

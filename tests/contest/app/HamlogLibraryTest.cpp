@@ -2,6 +2,7 @@
 #include "app/HamlogLibrary.h"
 
 #include "common/Cp932.h"
+#include "common/DynamicLibrary.h"
 
 #include <gtest/gtest.h>
 
@@ -36,4 +37,36 @@ TEST(HamlogLibrary, UnboundLibraryFailsSafely) {
     EXPECT_FALSE(library.open("good.log"));
     EXPECT_EQ(library.freqPCheck("7"), 15);
     EXPECT_EQ(library.chosonCheck("1001"), 0);
+}
+
+TEST(HamlogLibrary, ClosesOnlyADatabaseThatOpened) {
+    HamlogLibrary library(FAKE_HAMLOG_OK);
+    // The fake library's log of its open and close calls (the same loaded library).
+    auto fake = DynamicLibrary::load(FAKE_HAMLOG_OK);
+    ASSERT_TRUE(fake);
+    const auto callLog = fake->function<const char* (*)()>("FakeCallLog");
+    fake->function<void (*)()>("FakeClearCallLog")();
+    struct Step {
+        const char* open; // nullptr: close
+        const char* log;  // the calls the step adds
+    } steps[] = {
+        {"missing.log", "HamlogOpen=1;"},
+        {nullptr, ""},
+        {"good.log", "HamlogOpen=0;"},
+        {"missing.log", "HamlogClose;HamlogOpen=1;"},
+        {nullptr, ""},
+        {"good.log", "HamlogOpen=0;"},
+        {nullptr, "HamlogClose;"},
+        {nullptr, ""},
+    };
+    std::string expected;
+    for (const Step& step : steps) {
+        if (step.open) {
+            EXPECT_EQ(library.open(step.open), std::string(step.open) == "good.log");
+        } else {
+            library.close();
+        }
+        expected += step.log;
+        EXPECT_EQ(callLog(), expected);
+    }
 }
