@@ -35,6 +35,7 @@ HamlogLibrary::HamlogLibrary(const std::string& fileName)
         close_ = library_->function<CloseFn>("HamlogClose");
         freqPCheck_ = library_->function<TextFn>("FreqPCheck");
         chosonCheck_ = library_->function<TextFn>("ChosonCheck");
+        cutFields_ = library_->function<CutFieldsFn>("THW_cutFields");
     }
 }
 
@@ -77,6 +78,10 @@ void HamlogLibrary::close() {
 
 const QsoRecord& HamlogLibrary::record() const {
     return *reinterpret_cast<const QsoRecord*>(workArea_.data());
+}
+
+std::int32_t HamlogLibrary::cutFields() {
+    return isOpen_ && cutFields_ ? cutFields_(workArea_.data()) : 0;
 }
 
 std::int32_t HamlogLibrary::freqPCheck(const char* freqText) const {

@@ -22,13 +22,14 @@ public:
     static const std::string& advice();
 
     // Binds the library for the life of this object. Exports other than the ones called here are
-    // never needed, so a library without them works as well.
+    // never needed, so a library without them works as well; THW_cutFields is bound when present.
     explicit HamlogLibrary(const std::string& fileName = kFileName);
     ~HamlogLibrary();
     HamlogLibrary(const HamlogLibrary&) = delete;
     HamlogLibrary& operator=(const HamlogLibrary&) = delete;
 
-    // True when the library was loaded and every entry point used here was found.
+    // True when the library was loaded and every entry point used here was found (the optional
+    // count of cut fields aside).
     bool bound() const;
 
     // Opens the log database at path (CP932, as the master settings hold it). Returns false when it
@@ -40,6 +41,10 @@ public:
     void close();
     // The record that the last successful read left in the work area.
     const QsoRecord& record() const;
+    // True when the library counts the fields it cut to fit a record (THW_cutFields).
+    bool countsCutFields() const { return cutFields_ != nullptr; }
+    // How many fields of record() were cut to fit it; 0 when the library does not count them.
+    std::int32_t cutFields();
 
     // Band index 0..15 of a frequency text or band label (15 when unbound).
     std::int32_t freqPCheck(const char* freqText) const;
@@ -55,6 +60,7 @@ private:
     using ReadFn = HamlogReadFunction*;
     using CloseFn = HamlogCloseFunction*;
     using TextFn = HamlogCheckFunction*;
+    using CutFieldsFn = HamlogCutFieldsFunction*;
 
     std::unique_ptr<DynamicLibrary> library_;
     OpenFn open_ = nullptr;
@@ -62,6 +68,7 @@ private:
     CloseFn close_ = nullptr;
     TextFn freqPCheck_ = nullptr;
     TextFn chosonCheck_ = nullptr;
+    CutFieldsFn cutFields_ = nullptr;     // optional
     std::vector<std::uint64_t> workArea_; // 8-byte aligned for the library's own state
     bool isOpen_ = false;
 };

@@ -70,3 +70,22 @@ TEST(HamlogLibrary, ClosesOnlyADatabaseThatOpened) {
         EXPECT_EQ(callLog(), expected);
     }
 }
+
+TEST(HamlogLibrary, BindsTheCutFieldCountWhereTheLibraryHasIt) {
+    struct Row {
+        const char* file;
+        bool counts;
+        std::vector<std::int32_t> cut; // per record
+    } rows[] = {{FAKE_HAMLOG_OK, false, {0, 0, 0}}, {FAKE_HAMLOG_CUT, true, {0, 2, 0}}};
+    for (const Row& r : rows) {
+        HamlogLibrary library(r.file);
+        ASSERT_TRUE(library.bound()) << r.file; // the export is optional
+        EXPECT_EQ(library.countsCutFields(), r.counts);
+        ASSERT_TRUE(library.open("good.log"));
+        std::vector<std::int32_t> cut;
+        for (std::int32_t n = 1; library.read(n); ++n) {
+            cut.push_back(library.cutFields());
+        }
+        EXPECT_EQ(cut, r.cut) << r.file;
+    }
+}
