@@ -46,6 +46,21 @@ public:
     QsoList qsoList;
     int recordsRead = 0;
 
+    // The records the last retrieval read and did not keep, each counted once under the first
+    // filter that refused it: recordsRead is the kept QSOs plus total().
+    struct Skipped {
+        int zone = 0;   // time not in Japan time (no zone letter "J")
+        int period = 0; // outside the contest period
+        int band = 0;   // on a band not chosen
+        int mode = 0;   // in a mode not chosen
+        int repeat = 0; // the call again on a band it was kept on
+        int total() const { return zone + period + band + mode + repeat; }
+    };
+    Skipped skipped;
+    // Records of the same retrieval with a field the library cut to fit the record; -1 when the
+    // library does not count them.
+    int cutRecords = 0;
+
     // The composed rows and multiplier tallies per band of the same retrieval.
     BandResults results;
 

@@ -30,6 +30,20 @@ void figure(JsonWriter& json, const std::string& name, SheetFigure value,
 std::string write(const CKorvaneDoc& doc) {
     JsonWriter json;
     json.beginObject().number("recordsRead", doc.recordsRead);
+    // Every record read is a kept QSO or counted once here, under the first filter that refused it.
+    json.beginObject("skipped")
+        .number("zone", doc.skipped.zone)
+        .number("period", doc.skipped.period)
+        .number("band", doc.skipped.band)
+        .number("mode", doc.skipped.mode)
+        .number("repeat", doc.skipped.repeat)
+        .endObject();
+    // Records with a field cut to fit the record; null when the library does not count them.
+    if (doc.cutRecords < 0) {
+        json.null("cut");
+    } else {
+        json.number("cut", doc.cutRecords);
+    }
 
     json.beginArray("qsos");
     for (const QsoItem& item : doc.qsoList) {

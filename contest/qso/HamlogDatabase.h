@@ -12,6 +12,8 @@ public:
     bool read(std::int32_t recordNumber) override { return library_.read(recordNumber); }
     void close() override { library_.close(); }
     const QsoRecord& record() const override { return library_.record(); }
+    bool countsCutFields() const override { return library_.countsCutFields(); }
+    int cutFields() const override { return library_.cutFields(); }
     int bandIndex(const char* freqText) const override { return library_.freqPCheck(freqText); }
     int addressKind(const char* code) const override { return library_.chosonCheck(code); }
 

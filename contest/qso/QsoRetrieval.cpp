@@ -141,6 +141,9 @@ int QsoRetrieval::retrieve(CKorvaneDoc& doc, QsoSource& database, std::uint32_t 
     doc.results.clearResults();
     doc.recordsRead = 0;
     int sequence = 0;
+    CKorvaneDoc::Skipped skipped;
+    const bool countCuts = database.countsCutFields();
+    int cutRecords = 0;
 
     ExchangeComposer composer(s.rules, database, doc.results);
     RepeatSet kept;                   // trimmed call and band of every QSO kept so far
@@ -161,6 +164,7 @@ int QsoRetrieval::retrieve(CKorvaneDoc& doc, QsoSource& database, std::uint32_t 
                 const bool repeat =
                     c.keyBand == c.band ? !kept.insert(call, c.band) : kept.contains(call, c.band);
                 if (repeat) {
+                    ++skipped.repeat;
                     return;
                 }
                 if (c.keyBand != c.band) {
@@ -169,6 +173,7 @@ int QsoRetrieval::retrieve(CKorvaneDoc& doc, QsoSource& database, std::uint32_t 
             } else {
                 for (const KeptKey& k : keptInOrder) {
                     if (k.call == call && k.band == c.band) {
+                        ++skipped.repeat;
                         return;
                     }
                 }
@@ -188,22 +193,29 @@ int QsoRetrieval::retrieve(CKorvaneDoc& doc, QsoSource& database, std::uint32_t 
     for (std::int32_t n = 1; database.read(n); ++n) {
         const QsoRecord& record = database.record();
         doc.recordsRead = n;
+        if (countCuts && database.cutFields() > 0) {
+            ++cutRecords;
+        }
         std::string_view date = QsoRecord::text(record.qsoDate);
         std::string_view time = QsoRecord::text(record.qsoTime);
         if (time.size() < 5 || time[4] != 'J') {
+            ++skipped.zone;
             continue;
         }
         if (!period.contains(date, time)) {
+            ++skipped.period;
             continue;
         }
         const std::string_view freq = QsoRecord::text(record.freq);
         if (s.selectBands == 1) {
             int band = trimmedBand(database, freq);
             if (!BandTable::isBand(band) || !maskHas(bandMask, band)) {
+                ++skipped.band;
                 continue;
             }
         }
         if (s.selectModes == 1 && !maskHas(modeMask, modeIndex(QsoRecord::text(record.mode)))) {
+            ++skipped.mode;
             continue;
         }
         Candidate& next = &candidates[0] == waiting ? candidates[1] : candidates[0];
@@ -236,5 +248,7 @@ int QsoRetrieval::retrieve(CKorvaneDoc& doc, QsoSource& database, std::uint32_t 
         keep(*waiting);
     }
     database.close();
+    doc.skipped = skipped;
+    doc.cutRecords = countCuts ? cutRecords : -1;
     return 0;
 }

@@ -29,8 +29,9 @@ public:
     static std::uint32_t modeMask(const ContestSettings& settings);
 
     // Runs the search of the document's conditions over the database named by the master setting
-    // THDIR. Returns 0, or -1 when THDIR is empty or the database cannot be opened; then the QSO
-    // list, the per-band results and recordsRead stay as they were.
+    // THDIR, counting what it reads, skips and finds cut (recordsRead, skipped, cutRecords).
+    // Returns 0, or -1 when THDIR is empty or the database cannot be opened; then the QSO list, the
+    // per-band results and the counts stay as they were.
     static int retrieve(CKorvaneDoc& doc, QsoSource& database, std::uint32_t bandMask,
                         std::uint32_t modeMask, RepeatCheck repeatCheck = RepeatCheck::hashed);
 };

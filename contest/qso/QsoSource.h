@@ -17,4 +17,9 @@ public:
     virtual void close() = 0;
     // The record that the last successful read produced.
     virtual const QsoRecord& record() const = 0;
+    // True when the source counts the fields it cut to fit a record; a source that does not is
+    // asked nothing and its count is unknown.
+    virtual bool countsCutFields() const { return false; }
+    // How many fields of record() were cut to fit it.
+    virtual int cutFields() const { return 0; }
 };

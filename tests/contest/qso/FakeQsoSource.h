@@ -38,6 +38,8 @@ public:
 
     bool openFails = false;
     int opens = 0, closes = 0;
+    // Fields cut in each record, by position; a source without them does not count cut fields.
+    std::vector<int> cuts;
 
     bool open(const std::string&) override {
         ++opens;
@@ -48,10 +50,13 @@ public:
             return false;
         }
         current_ = records_[static_cast<std::size_t>(n - 1)];
+        currentIndex_ = static_cast<std::size_t>(n - 1);
         return true;
     }
     void close() override { ++closes; }
     const QsoRecord& record() const override { return current_; }
+    bool countsCutFields() const override { return !cuts.empty(); }
+    int cutFields() const override { return cuts.at(currentIndex_); }
 
     int bandIndex(const char* text) const override {
         std::string t(cp932::trim(text));
@@ -76,4 +81,5 @@ public:
 private:
     std::vector<QsoRecord> records_;
     QsoRecord current_{};
+    std::size_t currentIndex_ = 0;
 };

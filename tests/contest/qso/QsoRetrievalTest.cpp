@@ -1,6 +1,8 @@
 // Retrieval: period, zone, band, mode and repeat filters, relabelling, composition and failures.
 #include "qso/QsoRetrieval.h"
 
+#include "print/ReportJson.h"
+#include "qso/HamlogDatabase.h"
 #include "tests/contest/qso/FakeQsoSource.h"
 
 #include <gtest/gtest.h>
@@ -105,6 +107,80 @@ TEST(QsoRetrieval, PeriodEndsAreInclusiveAndCompareAsText) {
         s.endYear = r.y2, s.endMonth = r.m2, s.endDay = r.d2, s.endHour = r.h2, s.endMinute = r.n2;
         ASSERT_EQ(run(doc, db), 0);
         EXPECT_EQ(keptCalls(doc), r.kept) << r.y1 << "/" << r.m1 << "/" << r.d1;
+    }
+}
+
+TEST(QsoRetrieval, EveryRecordReadIsKeptOrSkippedOnceUnderTheFirstFilterThatRefusedIt) {
+    // The contest: 2026-06-13 21:00 to 06-14 20:59 on 7 MHz in CW; records 2 and 5 have cut fields.
+    const std::vector<FakeQso> qsos = {
+        {"KEPT", "260613", "2100J", "7.025", "CW"},
+        {"ZONE", "260612", "1200U", "3.5", "SSB"}, // every filter would refuse it: zone comes first
+        {"PERIOD", "260612", "2100J", "3.5", "SSB"},
+        {"BAND", "260613", "2101J", "3.5", "SSB"},
+        {"MODE", "260613", "2102J", "7.030", "SSB"},
+        {"KEPT", "260613", "2103J", "7.030", "CW"},
+        {"OTHER", "260614", "2059J", "7.0", "CW"},
+    };
+    struct Row {
+        int selectBands, selectModes, excludeRepeats;
+        CKorvaneDoc::Skipped skipped;
+    } rows[] = {
+        {1, 1, 1, {1, 1, 1, 1, 1}},
+        {0, 1, 1, {1, 1, 0, 2, 1}}, // the band's refusal falls to the mode
+        {0, 0, 1, {1, 1, 0, 0, 1}},
+        {1, 1, 0, {1, 1, 1, 1, 0}},
+    };
+    for (const auto check : {QsoRetrieval::RepeatCheck::hashed, QsoRetrieval::RepeatCheck::scan}) {
+        for (const auto& r : rows) {
+            FakeQsoSource db(qsos);
+            db.cuts = {0, 3, 0, 0, 1, 0, 0};
+            CKorvaneDoc doc = newDoc();
+            ContestSettings& s = doc.contest;
+            s.startYear = 2026, s.startMonth = 6, s.startDay = 13, s.startHour = 21;
+            s.endYear = 2026, s.endMonth = 6, s.endDay = 14, s.endHour = 20, s.endMinute = 59;
+            s.selectBands = r.selectBands, s.selectModes = r.selectModes;
+            s.excludeSameBandDupes = r.excludeRepeats;
+            s.bandEnabled[2] = 1;
+            s.modeEnabled[0] = 1;
+            ASSERT_EQ(QsoRetrieval::retrieve(doc, db, QsoRetrieval::bandMask(s),
+                                             QsoRetrieval::modeMask(s), check),
+                      0);
+            const auto& k = doc.skipped;
+            const auto& e = r.skipped;
+            EXPECT_EQ(std::tie(k.zone, k.period, k.band, k.mode, k.repeat),
+                      std::tie(e.zone, e.period, e.band, e.mode, e.repeat))
+                << r.selectBands << r.selectModes << r.excludeRepeats;
+            EXPECT_EQ(doc.recordsRead, 7);
+            EXPECT_EQ(doc.qsoList.size() + static_cast<std::size_t>(k.total()), 7u);
+            EXPECT_EQ(doc.cutRecords, 2); // among the records read, kept or not
+        }
+    }
+    FakeQsoSource uncounted(qsos);
+    CKorvaneDoc doc = newDoc();
+    ASSERT_EQ(run(doc, uncounted), 0);
+    EXPECT_EQ(doc.cutRecords, -1);
+}
+
+TEST(QsoRetrieval, CutRecordsCountOnlyWhereTheLibraryCountsThem) {
+    // The fake library's three records carry no time, so the zone filter skips them all.
+    struct Row {
+        const char* library;
+        int cut;
+        const char* json;
+    } rows[] = {{FAKE_HAMLOG_OK, -1, "\"cut\": null"}, {FAKE_HAMLOG_CUT, 1, "\"cut\": 1"}};
+    for (const auto& r : rows) {
+        HamlogLibrary library(r.library);
+        ASSERT_TRUE(library.bound()) << r.library;
+        HamlogDatabase db(library);
+        CKorvaneDoc doc;
+        doc.master.thDir = "good.log";
+        ASSERT_EQ(QsoRetrieval::retrieve(doc, db, 0, 0), 0);
+        EXPECT_EQ(doc.recordsRead, 3);
+        EXPECT_EQ(doc.skipped.zone, 3);
+        EXPECT_EQ(doc.cutRecords, r.cut);
+        const std::string json = report_json::write(doc);
+        EXPECT_NE(json.find(r.json), std::string::npos) << json.substr(0, 200);
+        EXPECT_NE(json.find("\"zone\": 3"), std::string::npos) << json.substr(0, 200);
     }
 }
 
