@@ -282,9 +282,9 @@ void CMainFrame::createToolBar() {
 void CMainFrame::createStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("statusBar"));
-    auto* message = new QLabel(QStringLiteral("ﾚﾃﾞｨ"));
-    message->setObjectName(QStringLiteral("messagePane"));
-    bar->addWidget(message, 1);
+    messagePane_ = new QLabel(QStringLiteral("ﾚﾃﾞｨ"));
+    messagePane_->setObjectName(QStringLiteral("messagePane"));
+    bar->addWidget(messagePane_, 1);
 
     auto pane = [bar](const QString& text, const char* name, const QString& widest) {
         auto* label = new QLabel(text);
@@ -334,6 +334,14 @@ QString CMainFrame::countText() const {
 
 QString CMainFrame::clockText() const {
     return clockPane_->text();
+}
+
+QString CMainFrame::messageText() const {
+    return messagePane_->text();
+}
+
+QString CMainFrame::countToolTip() const {
+    return countPane_->toolTip();
 }
 
 void CMainFrame::setCount(int rows) {
@@ -488,7 +496,20 @@ void CMainFrame::search() {
     QApplication::restoreOverrideCursor();
     if (found) {
         view_->refill();
+        showRetrievalCounts();
     }
+}
+
+void CMainFrame::showRetrievalCounts() {
+    countPane_->setToolTip(qs(StatusBarText::retrievalDetails(doc_)));
+    if (doc_.recordsRead == 0) {
+        messagePane_->setText(qs(doc_.master.thDir + ": " + StatusBarText::nothingRead()));
+        prompter().ask(StatusBarText::nothingRead() + "\n" + doc_.master.thDir, kProgramTitle,
+                       Prompter::Icon::exclamation);
+        return;
+    }
+    const std::string summary = StatusBarText::retrievalSummary(doc_);
+    messagePane_->setText(summary.empty() ? QStringLiteral("ﾚﾃﾞｨ") : qs(summary));
 }
 
 void CMainFrame::masterSettings() {

@@ -51,6 +51,9 @@ public:
 
     QString countText() const;
     QString clockText() const;
+    // The message pane's text and the count pane's tool tip, which tell what a search left out.
+    QString messageText() const;
+    QString countToolTip() const;
 
     // The user guide that help opens: beside the program, else in the source tree's docs folder.
     static QString guidePath();
@@ -89,6 +92,9 @@ private:
     void updateIndicators();
     QString chooseFile(FileDialog kind, const QString& suggestion);
     void report(const std::string& cp932Message);
+    // What the search just run read, left out and found cut, into the status bar; a log without
+    // any record is said in a message box as well.
+    void showRetrievalCounts();
 
     CKorvaneDoc& doc_;
     RecentFileList& recent_;
@@ -103,6 +109,7 @@ private:
     QAction* recentPlaceholder_ = nullptr;
     std::array<QAction*, RecentFileList::kSize> recentActions_{};
     QToolBar* toolBar_ = nullptr;
+    QLabel* messagePane_ = nullptr;
     QLabel* countPane_ = nullptr;
     QLabel* clockPane_ = nullptr;
     std::array<QLabel*, 4> indicators_{}; // kana, caps, num, scroll

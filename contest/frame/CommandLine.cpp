@@ -7,6 +7,7 @@
 #include "common/Cp932.h"
 #include "common/ProgramPath.h"
 #include "document/CKorvaneDoc.h"
+#include "frame/StatusBarText.h"
 #include "print/CabrilloLog.h"
 #include "print/ElectronicLog.h"
 #include "print/LayoutJson.h"
@@ -33,6 +34,16 @@ MasterSettingsStore storeFor(const CommandLine::Options& options) {
 std::string describe(const std::string& path, const std::string& cp932Message) {
     std::string message = cp932::toUtf8(cp932Message);
     return message.find(path) == std::string::npos ? path + ": " + message : message;
+}
+
+// One line on standard error when the log yielded nothing, or when records were skipped or cut.
+void reportRetrieval(const CKorvaneDoc& doc, std::ostream& err) {
+    if (doc.recordsRead == 0) {
+        err << "korvane: "
+            << describe(cp932::toUtf8(doc.master.thDir), StatusBarText::nothingRead()) << "\n";
+    } else if (const std::string summary = StatusBarText::retrievalSummary(doc); !summary.empty()) {
+        err << "korvane: " << cp932::toUtf8(summary) << "\n";
+    }
 }
 
 } // namespace
@@ -213,6 +224,7 @@ int CommandLine::prepare(const Options& o, CKorvaneDoc& doc, std::ostream& err) 
         err << "korvane: " << cp932::toUtf8(cp932::lit("HAMLOGのデータを開けません")) << "\n";
         return 1;
     }
+    reportRetrieval(doc, err);
     return 0;
 }
 

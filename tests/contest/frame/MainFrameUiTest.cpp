@@ -183,6 +183,10 @@ TEST_F(MainFrameTest, SearchFillsTheListAndSortsByColumn) {
     EXPECT_EQ(doc.recordsRead, 7);
     EXPECT_EQ(frame->countText(), QStringLiteral("表示件数：   6件"));
     EXPECT_EQ(column(1), (QStringList{"JA1AAA", "JA2BBB", "JA3CCC", "JA4DDD", "JA5EEE", "JA6FFF"}));
+    // What was left out: one line in the status bar, every count in the count pane's tool tip.
+    EXPECT_EQ(frame->messageText(), QStringLiteral("読んだ7件中1件を除外（JST以外 1件）"));
+    EXPECT_TRUE(frame->countToolTip().contains(QStringLiteral("JST以外 1件")))
+        << frame->countToolTip().toStdString();
 
     // A click on the "Freq" header: 1.9 MHz first, "Etc" last; printing keeps retrieval order.
     frame->show();
@@ -210,6 +214,17 @@ TEST_F(MainFrameTest, SearchThatKeepsNothingShowsZero) {
     EXPECT_EQ(frame->view()->model()->rowCount(), 0);
     EXPECT_EQ(frame->countText(), QStringLiteral("表示件数：   0件"));
     EXPECT_EQ(doc.contest.startYear, 2027);
+}
+
+TEST_F(MainFrameTest, SearchOfALogWithoutRecordsSaysSo) {
+    const std::string empty = dir.file("empty.csv");
+    TempFolder::write(empty, "");
+    doc.master.thDir = cp932::fromUtf8(empty);
+    search();
+    ASSERT_EQ(prompter.asked.size(), 1u);
+    EXPECT_EQ(cp932::toUtf8(prompter.asked[0].text), "0 件のQSOを読みました\n" + empty);
+    EXPECT_EQ(frame->messageText().toStdString(), empty + ": 0 件のQSOを読みました");
+    EXPECT_EQ(frame->view()->model()->rowCount(), 0);
 }
 
 TEST_F(MainFrameTest, SearchThatCannotOpenTheLogKeepsTheList) {

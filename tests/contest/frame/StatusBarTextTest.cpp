@@ -56,3 +56,26 @@ TEST(StatusBarText, ClockForFixedTimes) {
     t.tm_year = 2026 - 1900;
     EXPECT_LE(StatusBarText::clock(t).size(), 31u);
 }
+
+TEST(StatusBarText, RetrievalSummaryNamesWhatWasLeftOutOrCut) {
+    struct Row {
+        CKorvaneDoc::Skipped skipped;
+        int cut;
+        const char* text;
+    } rows[] = {
+        {{}, 0, ""},
+        {{}, -1, ""}, // a library that does not count cut fields is no news on every search
+        {{2, 0, 0, 0, 1}, -1, "読んだ10件中3件を除外（JST以外 2件、同一バンド重複 1件）"},
+        {{0, 1, 1, 1, 0},
+         4,
+         "読んだ10件中3件を除外（期間外 1件、バンド外 1件、モード外 1件）、欄の切り詰め 4件"},
+        {{}, 1, "欄の切り詰め 1件"},
+    };
+    for (const auto& r : rows) {
+        CKorvaneDoc doc;
+        doc.recordsRead = 10;
+        doc.skipped = r.skipped;
+        doc.cutRecords = r.cut;
+        EXPECT_EQ(utf8(StatusBarText::retrievalSummary(doc)), r.text);
+    }
+}
