@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 namespace {
@@ -13,9 +14,14 @@ namespace {
 constexpr const char* kSection = "MASTER";
 constexpr std::size_t kBuffer = MasterSettings::kMaxText + 1;
 
-bool fileExists(const std::string& path) {
+// When a file was last written; nothing when it is not there.
+std::optional<std::filesystem::file_time_type> lastWritten(const std::string& path) {
     std::error_code ec;
-    return !path.empty() && std::filesystem::is_regular_file(path, ec);
+    if (path.empty() || !std::filesystem::is_regular_file(path, ec)) {
+        return std::nullopt;
+    }
+    const auto time = std::filesystem::last_write_time(path, ec);
+    return ec ? std::nullopt : std::optional(time);
 }
 
 // The C library's decimal conversion: optional sign, leading digits, 0 when there are none.
@@ -80,7 +86,11 @@ std::string MasterSettingsStore::userConfigPath(const std::string& fileName) {
 }
 
 MasterSettings MasterSettingsStore::load() {
-    active_ = fileExists(userIni_) ? userIni_ : programIni_;
+    // The fallback is newer only when settings went there because the program's folder could not
+    // be written; read then, they reach the file beside the program with the next save.
+    const auto program = lastWritten(programIni_);
+    const auto user = lastWritten(userIni_);
+    active_ = user && (!program || *user > *program) ? userIni_ : programIni_;
     IniFile ini(active_);
     MasterSettings settings;
     for (const auto& key : MasterSettings::keys()) {
@@ -97,10 +107,11 @@ MasterSettings MasterSettingsStore::load() {
 
 bool MasterSettingsStore::save(const MasterSettings& settings, std::string* error) {
     std::string firstError;
-    if (writeAll(active_, settings, &firstError)) {
+    if (writeAll(programIni_, settings, &firstError)) {
+        active_ = programIni_;
         return true;
     }
-    if (!userIni_.empty() && active_ != userIni_) {
+    if (!userIni_.empty()) {
         std::error_code ec;
         std::filesystem::create_directories(std::filesystem::path(userIni_).parent_path(), ec);
         std::string secondError;

@@ -5,9 +5,12 @@
 
 #include <string>
 
-// The file beside the program is the usual place. When it cannot be written (a program installed in
-// a read-only folder), the settings go to the user's configuration folder instead, and that copy is
-// read first from then on, so nothing the user typed is lost.
+// The file beside the program is the place whenever it can be written. When it cannot (a program
+// installed in a read-only folder), the settings go to the user's configuration folder instead.
+// Whichever of the two files was written last is read, so nothing the user typed or edited is lost:
+// the fallback while the program's folder stays read-only, the file beside the program once its
+// folder can be written again (the fallback's settings carried over by the next save) or once the
+// user edits it.
 class MasterSettingsStore {
 public:
     // programIni: the file beside the program; userIni: the fallback ("" for none, as with an ini
@@ -24,10 +27,11 @@ public:
     // Missing files and keys give "" and 0. Texts are cut to 255 bytes at a character boundary.
     MasterSettings load();
 
-    // Writes every key, also unchanged ones. False with a message when no place could be written.
+    // Writes every key, also unchanged ones, to the file beside the program, or to the fallback
+    // when that cannot be written. False with a message when no place could be written.
     bool save(const MasterSettings& settings, std::string* error = nullptr);
 
-    // The file that load read from and save writes to first.
+    // The file that load read from, and after a save the one written.
     const std::string& activePath() const { return active_; }
 
 private:

@@ -4,6 +4,8 @@
 #include "common/Cp932.h"
 #include "tests/common/TempFolder.h"
 
+#include <chrono>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 TEST(MasterSettingsStore, PathBesideTheProgram) {
@@ -89,6 +91,46 @@ TEST(MasterSettingsStore, FallsBackToTheUserFolderAndReadsItFirst) {
     std::string error;
     EXPECT_FALSE(MasterSettingsStore(unwritable, "").save(settings, &error));
     EXPECT_FALSE(error.empty());
+}
+
+TEST(MasterSettingsStore, TheFileBesideTheProgramIsWrittenAndTheLastWrittenRead) {
+    struct Row {
+        const char* program;  // CALLSIGN beside the program; null: no file
+        const char* fallback; // CALLSIGN in the fallback; null: no file
+        bool fallbackNewer;
+        const char* loaded;
+    } rows[] = {
+        {"JA1PRG", "JA1USR", false, "JA1PRG"}, // edited beside the program after the fallback
+        {"JA1PRG", "JA1USR", true, "JA1USR"},  // the fallback of a folder that was read-only
+        {nullptr, "JA1USR", true, "JA1USR"},
+        {"JA1PRG", nullptr, false, "JA1PRG"},
+    };
+    const auto now = std::filesystem::file_time_type::clock::now();
+    for (const Row& r : rows) {
+        TempFolder dir;
+        const std::string program = dir.file("korvane.ini");
+        const std::string user = dir.file("config/korvane/korvane.ini");
+        std::filesystem::create_directories(dir.file("config/korvane"));
+        const auto place = [&](const std::string& path, const char* call, bool newer) {
+            if (call) {
+                TempFolder::write(path, "[MASTER]\r\nCALLSIGN=" + std::string(call) + "\r\n");
+                std::filesystem::last_write_time(
+                    path, now - (newer ? std::chrono::minutes(1) : std::chrono::hours(1)));
+            }
+        };
+        place(program, r.program, !r.fallbackNewer);
+        place(user, r.fallback, r.fallbackNewer);
+
+        MasterSettingsStore store(program, user);
+        MasterSettings settings = store.load();
+        EXPECT_EQ(settings.callSign, r.loaded);
+        ASSERT_TRUE(store.save(settings));
+        EXPECT_EQ(store.activePath(), program);
+        // Carried over: from now on the file beside the program is read.
+        MasterSettingsStore later(program, user);
+        EXPECT_EQ(later.load().callSign, r.loaded);
+        EXPECT_EQ(later.activePath(), program);
+    }
 }
 
 TEST(MasterSettingsStore, UserConfigPathFollowsXdg) {
