@@ -2,6 +2,7 @@
 #include "qso/QsoListColumns.h"
 
 #include "common/Cp932.h"
+#include "common/TwoDigitYear.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -82,6 +83,19 @@ bool QsoListColumns::less(const QsoItem& a, const QsoItem& b, int column) {
     if (column == 0) {
         return a.recordNumber < b.recordNumber;
     }
+    if (column == 3) {
+        return dateKey(field(a.record, column)) < dateKey(field(b.record, column));
+    }
     // string_view compares its chars as unsigned bytes.
     return field(a.record, column) < field(b.record, column);
+}
+
+std::string QsoListColumns::dateKey(std::string_view date) {
+    const int year = TwoDigitYear::fullYear(date);
+    if (year < 0) {
+        return std::string(date);
+    }
+    std::string key = std::to_string(year / 100);
+    key += date;
+    return key;
 }

@@ -32,11 +32,23 @@ void QsoListRows::sort(const QsoList& items, int column) {
         return;
     }
     // Each key is read once: the packed list would otherwise unpack two items per comparison.
+    // Strings and views compare their chars as unsigned bytes, as the column order asks.
+    const auto sortBy = [&](const auto& keys) {
+        std::stable_sort(rows_.begin(), rows_.end(),
+                         [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+    };
+    const QsoRecord::Field field = QsoListColumns::listField(column);
+    if (field == QsoRecord::kQsoDate) {
+        std::vector<std::string> keys(items.size());
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            keys[i] = QsoListColumns::dateKey(items.field(i, field));
+        }
+        sortBy(keys);
+        return;
+    }
     std::vector<std::string_view> keys(items.size());
     for (std::size_t i = 0; i < keys.size(); ++i) {
-        keys[i] = items.field(i, QsoListColumns::listField(column));
+        keys[i] = items.field(i, field);
     }
-    // string_view compares its chars as unsigned bytes, as the column order asks.
-    std::stable_sort(rows_.begin(), rows_.end(),
-                     [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+    sortBy(keys);
 }

@@ -3,8 +3,10 @@
 
 #include "common/Cp932.h"
 #include "common/FieldText.h"
+#include "common/TwoDigitYear.h"
 #include "exchange/BandTable.h"
 #include "exchange/ExchangeComposer.h"
+#include "qso/QsoListColumns.h"
 #include "qso/RepeatSet.h"
 
 #include <array>
@@ -16,7 +18,7 @@ namespace {
 std::string dateKey(int year, int month, int day) {
     char buffer[48];
     std::snprintf(buffer, sizeof buffer, "%04d%02d%02d", year, month, day);
-    return std::string(buffer).substr(2);
+    return buffer;
 }
 
 std::string timeKey(int hour, int minute) {
@@ -36,12 +38,13 @@ int trimmedBand(const QsoSource& database, std::string_view text) {
     return database.bandIndex(FieldText(cp932::trim(text)).c_str());
 }
 
-// The contest period as its keys compare with a record's date and time. Texts of the keys' own
-// lengths, as nearly every record has, compare as numbers instead of through a library call.
+// The contest period as its keys compare with a record's date, in the list's date order, and time.
+// Six-byte dates starting with two digits and times of the keys' length, as nearly every record
+// has, compare as numbers instead of through a library call.
 class Period {
 public:
     explicit Period(const QsoRetrieval::PeriodKeys& keys) : keys_(keys) {
-        fast_ = keys.startDate.size() == kDateBytes && keys.endDate.size() == kDateBytes &&
+        fast_ = keys.startDate.size() == kKeyDateBytes && keys.endDate.size() == kKeyDateBytes &&
                 keys.startTime.size() == kTimeBytes && keys.endTime.size() == kTimeBytes;
         if (fast_) {
             startDate_ = number(keys.startDate);
@@ -52,19 +55,29 @@ public:
     }
 
     bool contains(std::string_view date, std::string_view time) const {
-        if (fast_ && date.size() == kDateBytes && time.size() == kTimeBytes) {
-            const std::uint64_t d = number(date);
+        const int year = TwoDigitYear::fullYear(date);
+        if (fast_ && year >= 0 && date.size() == kDateBytes && time.size() == kTimeBytes) {
+            const std::uint64_t d = centuryBits(year / 100) | number(date);
             const std::uint64_t t = number(time);
             return !(d < startDate_ || (d == startDate_ && t < startTime_) || d > endDate_ ||
                      (d == endDate_ && t > endTime_));
         }
-        return !(date < keys_.startDate || (date == keys_.startDate && time < keys_.startTime) ||
-                 date > keys_.endDate || (date == keys_.endDate && time > keys_.endTime));
+        const std::string key = QsoListColumns::dateKey(date);
+        return !(key < keys_.startDate || (key == keys_.startDate && time < keys_.startTime) ||
+                 key > keys_.endDate || (key == keys_.endDate && time > keys_.endTime));
     }
 
 private:
-    static constexpr std::size_t kDateBytes = 6; // YYMMDD
-    static constexpr std::size_t kTimeBytes = 5; // HHMMJ
+    static constexpr std::size_t kDateBytes = 6;    // YYMMDD
+    static constexpr std::size_t kKeyDateBytes = 8; // YYYYMMDD
+    static constexpr std::size_t kTimeBytes = 5;    // HHMMJ
+
+    // The two digits of a century standing in front of a date's six bytes, as in the list's date
+    // key.
+    static constexpr std::uint64_t centuryBits(int century) {
+        return (std::uint64_t('0' + century / 10) << 8 | std::uint64_t('0' + century % 10))
+               << 8 * kDateBytes;
+    }
 
     // The bytes as a big-endian number: among texts of one length it orders as they do.
     static std::uint64_t number(std::string_view text) {

@@ -14,7 +14,8 @@ public:
     // compares with every kept QSO and is kept as the reference the hashed check is tested against.
     enum class RepeatCheck { hashed, scan };
 
-    // The period keys that compare directly with the record's date (YYMMDD) and time (HHMMJ).
+    // The period keys that compare directly with a record's date key (YYYYMMDD, the two-digit year
+    // read by TwoDigitYear: QsoListColumns::dateKey) and time (HHMMJ).
     struct PeriodKeys {
         std::string startDate, endDate, startTime, endTime;
     };

@@ -102,3 +102,21 @@ TEST(QsoListRows, SortKeepsTheQsoListInRetrievalOrder) {
     rows.sort(doc.qsoList, -1);
     EXPECT_EQ(column(rows, doc, 1), retrievalOrder);
 }
+
+TEST(QsoListRows, DatesSortWithTheirCentury) {
+    CKorvaneDoc doc;
+    std::vector<FakeQso> qsos;
+    for (const char* date : {"000101", "991231", "790101", "800101", "26061"}) {
+        qsos.push_back({"JA1AAA", date, "2100J", "7.025", "CW"});
+    }
+    doc.contest.excludeSameBandDupes = 0;
+    FakeQsoSource db(qsos);
+    ASSERT_EQ(retrieve(doc, db), 0);
+    QsoListRows rows;
+    rows.refill(doc);
+    rows.sort(doc.qsoList, 3);
+    // 80-99 are 1980-1999, 00-79 are 2000-2079; a short date sorts by its text after its century.
+    EXPECT_EQ(column(rows, doc, 3), (std::vector<std::string>{"80/01/01", "99/12/31", "00/01/01",
+                                                              "26/06/1", "79/01/01"}));
+    EXPECT_TRUE(QsoListColumns::less(doc.qsoList[1], doc.qsoList[0], 3)); // 1999 before 2000
+}

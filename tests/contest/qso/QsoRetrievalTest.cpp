@@ -36,9 +36,9 @@ TEST(QsoRetrieval, PeriodKeys) {
         int y1, m1, d1, h1, n1, y2, m2, d2, h2, n2;
         const char *startDate, *endDate, *startTime, *endTime;
     } rows[] = {
-        {0, 1, 1, 0, 0, 9999, 12, 31, 23, 59, "000101", "991231", "0000J", "2359J"},
-        {2015, 6, 13, 21, 5, 2015, 6, 14, 24, 60, "150613", "150614", "2105J", "2460J"},
-        {2000, 1, 1, 0, 0, 2000, 1, 2, 9, 0, "000101", "000102", "0000J", "0900J"},
+        {0, 1, 1, 0, 0, 9999, 12, 31, 23, 59, "00000101", "99991231", "0000J", "2359J"},
+        {2015, 6, 13, 21, 5, 2015, 6, 14, 24, 60, "20150613", "20150614", "2105J", "2460J"},
+        {2000, 1, 1, 0, 0, 2000, 1, 2, 9, 0, "20000101", "20000102", "0000J", "0900J"},
     };
     for (const auto& r : rows) {
         ContestSettings s;
@@ -74,7 +74,7 @@ TEST(QsoRetrieval, DefaultsKeepEveryJapanTimeQsoOncePerCallAndBand) {
     EXPECT_EQ(db.closes, 1);
 }
 
-TEST(QsoRetrieval, PeriodEndsAreInclusiveAndCompareAsText) {
+TEST(QsoRetrieval, PeriodEndsAreInclusiveAndDatesCompareWithTheirCentury) {
     struct Row {
         int y1, m1, d1, h1, n1, y2, m2, d2, h2, n2;
         std::vector<std::string> kept;
@@ -82,7 +82,9 @@ TEST(QsoRetrieval, PeriodEndsAreInclusiveAndCompareAsText) {
         {2026, 6, 13, 21, 0, 2026, 6, 14, 20, 59, {"START", "IN", "END", "LONGT"}},
         {2026, 6, 13, 21, 1, 2026, 6, 14, 20, 58, {"IN", "LONGT"}},
         {2000, 1, 1, 0, 0, 2000, 1, 2, 23, 59, {"Y2K", "NYD"}},
-        {2099, 12, 31, 0, 0, 2100, 1, 1, 23, 59, {}}, // the start key sorts after the end key
+        {1999, 12, 31, 0, 0, 2000, 1, 1, 23, 59, {"NYE", "NYD"}}, // "99" is 1999, "00" is 2000
+        {1999, 1, 1, 0, 0, 1999, 12, 31, 23, 59, {"NYE", "ODD"}},
+        {2099, 12, 31, 0, 0, 2100, 1, 1, 23, 59, {}}, // no two-digit year is 2099 or 2100
     };
     std::vector<FakeQso> qsos = {
         {"BEFORE", "260613", "2059J", "7.0", "CW"},
@@ -93,8 +95,9 @@ TEST(QsoRetrieval, PeriodEndsAreInclusiveAndCompareAsText) {
         {"Y2K", "000102", "1200J", "7.0", "CW"},
         {"NYE", "991231", "1200J", "7.0", "CW"},
         {"NYD", "000101", "0000J", "7.0", "CW"},
-        // Dates and times of other lengths compare as texts too.
+        // Dates and times of other lengths compare as texts too, after their century.
         {"SHORT", "26061", "1200J", "7.0", "CW"},
+        {"ODD", "99123", "1200J", "7.0", "CW"},
         {"LONGD", "2606140", "1200J", "7.0", "CW"},
         {"LONGT", "260614", "0800J0", "7.0", "CW"},
     };
