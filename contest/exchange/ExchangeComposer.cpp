@@ -141,6 +141,7 @@ ExchangeComposer::Steps ExchangeComposer::stepsOf(const ExchangeRules::ThreePart
             continue;
         }
         const int digits = withSerialWidths ? c.digits : 0;
+        steps.firstIsReport = steps.firstIsReport || i == 0;
         steps.steps[steps.count++] = {kind,       c.fixedText, c.qsoField, c.fromColumn,
                                       c.toColumn, digits,      whichRst};
         steps.bound += componentBound(kind, c.fixedText.size(), digits);
@@ -154,6 +155,33 @@ char* ExchangeComposer::writeSteps(char* out, const QsoRecord& record, const Ste
         out = writeStep(out, record, steps.steps[i], serial);
     }
     return out;
+}
+
+char* ExchangeComposer::writeExchange(char* out, const QsoRecord& record, const Steps& steps,
+                                      int serial, std::uint8_t& reportBytes) const {
+    char* const start = out;
+    int i = 0;
+    if (steps.firstIsReport) {
+        out = writeStep(out, record, steps.steps[i++], serial);
+    }
+    // A first component is a fixed text of at most 255 bytes or a field narrower still.
+    reportBytes = static_cast<std::uint8_t>(std::min<std::ptrdiff_t>(out - start, 255));
+    for (; i < steps.count; ++i) {
+        out = writeStep(out, record, steps.steps[i], serial);
+    }
+    return out;
+}
+
+bool ExchangeComposer::writesText(const ExchangeRules::ThreeParts& parts) {
+    for (int i = 0; i < static_cast<int>(parts.size()); ++i) {
+        const ExchangeComponent& c = parts[static_cast<std::size_t>(i)];
+        const ComponentKind kind = threePartKind(i, c.choice);
+        if (kind == ComponentKind::Serial || kind == ComponentKind::QsoData ||
+            (kind == ComponentKind::Fixed && !cp932::trim(c.fixedText).empty())) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool ExchangeComposer::multipliersFromSameField(const ExchangeRules& rules) {
@@ -311,12 +339,14 @@ int ExchangeComposer::composeRow(const QsoRecord& record, int serial, int band) 
         }
         return at;
     });
-    column([&](char* at) { return writeSteps(at, record, sent_, serial); });
-    column([&](char* at) { return writeSteps(at, record, received_, serial); });
+    std::uint8_t sentReport = 0, receivedReport = 0;
+    column([&](char* at) { return writeExchange(at, record, sent_, serial, sentReport); });
+    column([&](char* at) { return writeExchange(at, record, received_, serial, receivedReport); });
     column([&](char* at) { return writeMultiplier(at, record, band); });
     column([&](char* at) { return writeStep(at, record, points_, serial); });
     column([&](char* at) { return writeSteps(at, record, operator_, serial); });
     column([&](char* at) { return writeSteps(at, record, remarks_, serial); });
+    out = LogRowList::writeReportBytes(out, sentReport, receivedReport);
     results_.commitPackedRow(band, static_cast<std::size_t>(out - start));
     return band;
 }

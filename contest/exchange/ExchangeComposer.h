@@ -10,6 +10,7 @@
 #include "exchange/LogRow.h"
 #include "exchange/RstSource.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -81,6 +82,10 @@ public:
     // field, so that the column marks each value's first occurrence on a band.
     static bool multipliersFromSameField(const ExchangeRules& rules);
 
+    // Whether a three-component rule writes anything at all: a serial, QSO data or a fixed text
+    // that is not blank.
+    static bool writesText(const ExchangeRules::ThreeParts& parts);
+
 private:
     // Composition writes at a pointer into room its caller has made: at least the bound of what is
     // written, which never depends on the record beyond its fields' widths. The string forms make
@@ -108,7 +113,8 @@ private:
     struct Steps {
         Step steps[3];
         int count = 0;
-        std::size_t bound = 0; // the most bytes they write
+        std::size_t bound = 0;      // the most bytes they write
+        bool firstIsReport = false; // steps[0] is the rule's first component
     };
     static Steps stepsOf(const ExchangeRules::ThreeParts& parts, RstSource whichRst,
                          bool withSerialWidths);
@@ -117,6 +123,9 @@ private:
                               step.fromColumn, step.toColumn, serial, step.whichRst, step.digits);
     }
     char* writeSteps(char* out, const QsoRecord& record, const Steps& steps, int serial) const;
+    // The same for the sent or received column, with the bytes of its first component.
+    char* writeExchange(char* out, const QsoRecord& record, const Steps& steps, int serial,
+                        std::uint8_t& reportBytes) const;
     // The multiplier column of one QSO at out, with the band's tally updated; returns the end.
     char* writeMultiplier(char* out, const QsoRecord& record, int band);
 

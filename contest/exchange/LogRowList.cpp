@@ -1,4 +1,4 @@
-// Packing a LogRow's nine texts and back.
+// Packing a LogRow's nine texts and its report lengths, and back.
 #include "exchange/LogRowList.h"
 
 #include <array>
@@ -19,22 +19,28 @@ auto columns(Row& row) {
 } // namespace
 
 void LogRowList::push_back(const LogRow& row) {
-    std::array<std::string_view, kColumnCount> texts;
+    std::array<std::string_view, kTextCount> texts;
     const auto from = columns(row);
     for (std::size_t i = 0; i < kColumnCount; ++i) {
         texts[i] = *from[i];
     }
+    const char reportBytes[] = {static_cast<char>(row.sentReportBytes),
+                                static_cast<char>(row.receivedReportBytes)};
+    texts[kColumnCount] = std::string_view(reportBytes, sizeof reportBytes);
     texts_.add(texts);
 }
 
 LogRow LogRowList::operator[](std::size_t index) const {
-    std::array<std::string_view, kColumnCount> texts;
+    std::array<std::string_view, kTextCount> texts;
     texts_.get(index, texts);
     LogRow row;
     const auto to = columns(row);
     for (std::size_t i = 0; i < kColumnCount; ++i) {
         to[i]->assign(texts[i]);
     }
+    const std::string_view reportBytes = texts[kColumnCount];
+    row.sentReportBytes = static_cast<std::uint8_t>(reportBytes[0]);
+    row.receivedReportBytes = static_cast<std::uint8_t>(reportBytes[1]);
     return row;
 }
 

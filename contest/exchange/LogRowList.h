@@ -6,6 +6,7 @@
 #include "exchange/LogRow.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 class LogRowList {
@@ -19,18 +20,27 @@ public:
 
     // A row written in place, without a LogRow: beginPacked(room) gives where it starts, at most
     // `room` bytes (rowRoom() of the longest texts the columns can have); the nine columns follow
-    // in order, each written by writeColumn(); commitPacked() takes the bytes written.
+    // in order, each written by writeColumn(), then the report lengths by writeReportBytes();
+    // commitPacked() takes the bytes written.
     char* beginPacked(std::size_t room) { return texts_.beginEntry(room); }
     void commitPacked(std::size_t bytes) { texts_.commitEntry(bytes); }
     // Room for a row whose column texts have at most textBytes bytes together.
     static constexpr std::size_t rowRoom(std::size_t textBytes) {
-        return kColumnCount * PackedTexts::kMostPrefixBytes + textBytes;
+        return kColumnCount * PackedTexts::kMostPrefixBytes + textBytes + kReportBytesRoom;
     }
     // Writes one column at out: write(at) writes its text from at and returns the text's end.
     // Returns where the next column starts.
     template <class Write>
     static char* writeColumn(char* out, Write write) {
         return PackedTexts::closeText(out, write(out + 1));
+    }
+    // Writes the row's last text at out, LogRow::sentReportBytes and receivedReportBytes as two
+    // bytes; returns its end.
+    static char* writeReportBytes(char* out, std::uint8_t sent, std::uint8_t received) {
+        out[0] = 2;
+        out[1] = static_cast<char>(sent);
+        out[2] = static_cast<char>(received);
+        return out + kReportBytesRoom;
     }
     void clear() { texts_.clear(); }
     std::size_t size() const { return texts_.size(); }
@@ -47,6 +57,10 @@ public:
     const_iterator end() const { return {this, size()}; }
 
 private:
+    // The nine columns and the report lengths.
+    static constexpr std::size_t kTextCount = kColumnCount + 1;
+    static constexpr std::size_t kReportBytesRoom = 3; // length byte and two lengths
+
     // A band holds a fraction of a log's rows; small chunks keep the unused end of the last one
     // small across sixteen bands.
     static constexpr std::size_t kLargestChunk = std::size_t(1) << 18;

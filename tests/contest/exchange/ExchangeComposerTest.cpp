@@ -297,6 +297,58 @@ TEST(ExchangeComposer, RuleColumns) {
     }
 }
 
+TEST(ExchangeComposer, RowsKeepWhereTheReportEnds) {
+    struct Row {
+        const char* what;
+        std::function<void(ExchangeRules&)> set;
+        std::string sent;
+        int sentReport, receivedReport;
+    } rows[] = {
+        {"no rule", [](ExchangeRules&) {}, "", 0, 0},
+        {"report and number without a blank",
+         [](ExchangeRules& r) {
+             r.sendNo[0] = {.choice = 1, .qsoField = 0};
+             r.sendNo[1] = {.choice = 1, .fixedText = "10M"};
+             r.recvNo[0] = {.choice = 1, .qsoField = 0};
+         },
+         "59910M", 3, 3},
+        {"blanks stay where the rule put them",
+         [](ExchangeRules& r) {
+             r.sendNo[0] = {.choice = 0, .fixedText = "5NN "};
+             r.sendNo[2] = {.choice = 1, .fixedText = " 10M"};
+         },
+         "5NN  10M", 4, 0},
+        {"an unusable first part writes no report",
+         [](ExchangeRules& r) {
+             r.sendNo[0] = {.choice = 5, .fixedText = "5NN"};
+             r.sendNo[1] = {.choice = 2, .digits = 3};
+         },
+         "001", 0, 0},
+        {"a first part beyond a byte's count",
+         [](ExchangeRules& r) { r.sendNo[0] = {.choice = 0, .fixedText = std::string(300, 'a')}; },
+         std::string(300, 'a'), 255, 0},
+    };
+    for (const Row& row : rows) {
+        Fixture f;
+        row.set(f.rules);
+        f.composer().composeRow(makeRecord(), 1);
+        const LogRow composed = f.results.bandRows(kBand7).at(0);
+        EXPECT_EQ(composed.sent, row.sent) << row.what;
+        EXPECT_EQ(composed.sentReportBytes, row.sentReport) << row.what;
+        EXPECT_EQ(composed.receivedReportBytes, row.receivedReport) << row.what;
+    }
+}
+
+TEST(ExchangeComposer, WritesTextOfAThreePartRule) {
+    using Parts = ExchangeRules::ThreeParts;
+    EXPECT_FALSE(ExchangeComposer::writesText(Parts{}));
+    EXPECT_FALSE(ExchangeComposer::writesText(Parts{{{.choice = 0, .fixedText = " "}}}));
+    EXPECT_TRUE(ExchangeComposer::writesText(Parts{{{.choice = 0, .fixedText = "JA1A"}}}));
+    EXPECT_TRUE(ExchangeComposer::writesText(Parts{{{.choice = 1, .qsoField = 12}}}));
+    EXPECT_TRUE(ExchangeComposer::writesText(Parts{{{}, {}, {.choice = 2}}}));
+    EXPECT_FALSE(ExchangeComposer::writesText(Parts{{{.choice = 7}, {.choice = 0}, {}}}));
+}
+
 TEST(ExchangeComposer, MultiplierTallies) {
     struct Qso {
         const char* freq;

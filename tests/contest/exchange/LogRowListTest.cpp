@@ -1,4 +1,5 @@
-// Packed log rows: every column comes back, and the rows work with the standard algorithms.
+// Packed log rows: every column and the report lengths come back, and the rows work with the
+// standard algorithms.
 #include "exchange/LogRowList.h"
 
 #include <algorithm>
@@ -18,6 +19,8 @@ TEST(LogRowList, RowsComeBackWholeAndCountWithAlgorithms) {
         row.points = "1";
         row.operatorText = i == 500 ? std::string(300, 'o') : "";
         row.remarks = "\x93\xfa";
+        row.sentReportBytes = static_cast<std::uint8_t>(i);
+        row.receivedReportBytes = 255;
         rows.push_back(row);
         ASSERT_EQ(rows.back(), row) << i;
     }
