@@ -193,9 +193,7 @@ int QsoRetrieval::retrieve(CKorvaneDoc& doc, QsoSource& database, std::uint32_t 
                 keptInOrder.push_back({std::string(call), c.keyBand});
             }
         }
-        doc.qsoList.push_back(c.number, c.record,
-                              BandTable::isBand(c.band) ? BandTable::listLabel(c.band)
-                                                        : QsoRecord::text(c.record.freq));
+        doc.qsoList.push_back(c.number, c.record, c.band);
         composer.composeRow(c.record, ++sequence, c.band);
     };
 
