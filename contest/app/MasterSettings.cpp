@@ -1,9 +1,9 @@
 // The key table of the master settings.
 #include "app/MasterSettings.h"
 
-const std::array<MasterSettings::Key, 22>& MasterSettings::keys() {
+const std::array<MasterSettings::Key, 24>& MasterSettings::keys() {
     using M = MasterSettings;
-    static const std::array<Key, 22> table{{
+    static const std::array<Key, 24> table{{
         {"CALLSIGN", &M::callSign, nullptr, -1},
         {"CALLSIGN2", &M::callSign2, nullptr, -1},
         {"CLUBNAME", &M::clubName, nullptr, -1},
@@ -26,6 +26,8 @@ const std::array<MasterSettings::Key, 22>& MasterSettings::keys() {
         {"SETUBI4", nullptr, nullptr, 3},
         {"PRINTX", nullptr, &M::printX, -1},
         {"PRINTY", nullptr, &M::printY, -1},
+        {"CABRILLO_CONTEST", &M::cabrilloContest, nullptr, -1},
+        {"CABRILLO_CATEGORY", &M::cabrilloCategory, nullptr, -1},
     }};
     return table;
 }

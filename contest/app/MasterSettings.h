@@ -28,6 +28,9 @@ struct MasterSettings {
     std::array<std::string, 4> setubi; // equipment lines 1 to 4
     int printX = 0; // print offsets in 0.1 mm
     int printY = 0;
+    // The Cabrillo header's contest name and category ("OPERATOR BAND MODE POWER"), as last used.
+    std::string cabrilloContest;
+    std::string cabrilloCategory;
 
     // One ini key and the member it names; texts have text set, integers integer.
     struct Key {
@@ -38,7 +41,7 @@ struct MasterSettings {
     };
 
     // Every key of section "MASTER" in the order they are read and written.
-    static const std::array<Key, 22>& keys();
+    static const std::array<Key, 24>& keys();
 
     std::string* textOf(const Key& key);
     const std::string* textOf(const Key& key) const;

@@ -523,7 +523,7 @@ void CMainFrame::contestSettings() {
 }
 
 void CMainFrame::exportEntry(EntryExportDialog::Kind kind) {
-    EntryExportDialog dialog(doc_, kind, this);
+    EntryExportDialog dialog(doc_, kind, prompter(), this);
     dialog.exec();
 }
 

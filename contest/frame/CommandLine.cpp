@@ -46,6 +46,13 @@ void reportRetrieval(const CKorvaneDoc& doc, std::ostream& err) {
     }
 }
 
+// The warnings of an export, each on a line of its own.
+void warn(const std::vector<std::string>& cp932Warnings, std::ostream& err) {
+    for (const std::string& warning : cp932Warnings) {
+        err << "korvane: " << cp932::toUtf8(warning) << "\n";
+    }
+}
+
 } // namespace
 
 CommandLine::Options CommandLine::parse(const std::vector<std::string>& args) {
@@ -81,6 +88,17 @@ CommandLine::Options CommandLine::parse(const std::vector<std::string>& args) {
             value(i, o.elog);
         } else if (a == "--cabrillo") {
             value(i, o.cabrillo);
+        } else if (a == "--cabrillo-contest" || a == "--cabrillo-category") {
+            const bool contest = a == "--cabrillo-contest";
+            std::string given;
+            value(i, given);
+            const std::string text = cp932::fromUtf8(given);
+            const std::string problem =
+                contest ? CabrilloLog::contestProblem(text) : CabrilloLog::categoryProblem(text);
+            if (o.error.empty() && !problem.empty()) {
+                o.error = cp932::toUtf8(problem);
+            }
+            (contest ? o.cabrilloContest : o.cabrilloCategory) = text;
         } else if (a == "--elog-version") {
             value(i, o.elogVersion);
             if (o.error.empty() && o.elogVersion != "R2.1" && o.elogVersion != "R1.0") {
@@ -138,6 +156,10 @@ std::string CommandLine::usage() {
            "  --log FILE    log file to read instead of the master setting THDIR\n"
            "  --elog-version R2.1|R1.0   form of the electronic log's summary sheet (R2.1)\n"
            "  --encoding cp932|utf-8     text of the electronic log (cp932)\n"
+           "  --cabrillo-contest ID      the Cabrillo CONTEST: name (A-Z, 0-9, -)\n"
+           "  --cabrillo-category \"OPERATOR BAND MODE POWER\"\n"
+           "                             the CATEGORY- lines, e.g. \"SINGLE-OP ALL CW LOW\"\n"
+           "                             (both default to the master settings file's)\n"
            "  --help        this text\n";
 }
 
@@ -171,15 +193,17 @@ int CommandLine::run(const Options& o, std::ostream& out, std::ostream& err) {
         const ElectronicLog::Options elog{o.elogVersion == "R1.0" ? ElectronicLog::Version::R10
                                                                   : ElectronicLog::Version::R21,
                                           o.utf8, SheetClock::today()};
-        if (!writeOutput(o.elog, ElectronicLog::write(doc, elog), out, err)) {
+        const ElectronicLog::Result written = ElectronicLog::write(doc, elog);
+        warn(written.warnings, err);
+        if (!writeOutput(o.elog, written.text, out, err)) {
             return 1;
         }
     }
     if (!o.cabrillo.empty()) {
-        const CabrilloLog::Result cabrillo = CabrilloLog::write(doc);
-        for (const std::string& name : cabrillo.omitted) {
-            err << "korvane: Cabrillo: " << name << " left out (not ASCII)\n";
-        }
+        const CabrilloLog::Options header{o.cabrilloContest.value_or(doc.master.cabrilloContest),
+                                          o.cabrilloCategory.value_or(doc.master.cabrilloCategory)};
+        const CabrilloLog::Result cabrillo = CabrilloLog::write(doc, header);
+        warn(cabrillo.warnings, err);
         if (!cabrillo.ok) {
             err << "korvane: " << cp932::toUtf8(cabrillo.error) << "\n";
             return 1;

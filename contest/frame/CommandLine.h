@@ -1,6 +1,7 @@
 // The headless command line of korvane: options, usage text and running the chosen job.
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -24,6 +25,10 @@ public:
         std::string elogVersion = "R2.1"; // --elog-version R2.1 | R1.0
         bool utf8 = false;      // --encoding utf-8 (default cp932)
         std::string cabrillo;   // --cabrillo OUT.log
+        // --cabrillo-contest ID, --cabrillo-category "OPERATOR BAND MODE POWER"; when not given,
+        // those of the master settings file.
+        std::optional<std::string> cabrilloContest;
+        std::optional<std::string> cabrilloCategory;
         bool help = false;
         std::string error;      // why the arguments could not be understood
     };

@@ -4,12 +4,17 @@
 #include "common/Cp932.h"
 #include "common/TwoDigitYear.h"
 #include "exchange/BandTable.h"
+#include "exchange/ExchangeComposer.h"
 #include "exchange/Scoring.h"
 #include "print/ElectronicLogQsos.h"
+#include "print/ElectronicLogWarnings.h"
+
+#include <utility>
 
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
+constexpr int kOtherBand = BandTable::kBandCount - 1;
 
 // A figure too large for 64 bits has no number to write; the form then gets 0, as for a hidden one.
 std::string figureText(SheetFigure figure) {
@@ -144,13 +149,20 @@ void summarySheet(std::string& out, const CKorvaneDoc& doc, const ElectronicLog:
     out.append("</SUMMARYSHEET>").append(kLineEnd);
 }
 
-// One column of a log line: trimmed, blanks inside kept, an empty one written as `empty`.
-std::string column(std::string_view text, std::string_view empty = {}) {
-    std::string_view value = cp932::trim(text);
-    return value.empty() ? std::string(empty) : oneLine(value);
+// One item of a log line: trimmed and one line; an empty one is written "-" and its QSO noted.
+std::string item(std::string_view text, std::string_view what, const ElectronicLogQsos::Qso& qso,
+                 ElectronicLogWarnings& warnings) {
+    const std::string_view value = cp932::trim(text);
+    if (value.empty()) {
+        warnings.note(std::string(what) + cp932::lit("が空のため「-」と書いたQSO"),
+                      qso.recordNumber());
+        return "-";
+    }
+    return oneLine(value);
 }
 
-std::string logLine(const ElectronicLogQsos::Qso& qso) {
+std::string logLine(const ElectronicLogQsos::Qso& qso, bool withOperator,
+                    ElectronicLogWarnings& warnings) {
     const LogRow& row = qso.row;
     std::string date;
     if (qso.item) {
@@ -159,32 +171,52 @@ std::string logLine(const ElectronicLogQsos::Qso& qso) {
             date = std::to_string(year) + "-";
         }
     }
+    if (date.empty()) {
+        warnings.note(cp932::lit("年が分からず月日だけを書いたQSO"), qso.recordNumber());
+    }
     for (char c : row.monthDay) {
         date.push_back(c == '/' ? '-' : c);
     }
-    const std::string columns[] = {
-        column(date),
-        column(row.hourMinute),
-        column(ElectronicLog::bandName(qso.band)),
-        column(qso.item ? QsoRecord::text(qso.item->record.mode) : ""),
-        column(row.station),
-        column(row.sent),
-        column(row.received),
-        column(row.multiplier, "-"),
-        column(row.points, "-"),
-    };
-    std::string line = columns[0];
-    for (std::size_t i = 1; i < std::size(columns); ++i) {
-        line.append(" ").append(columns[i]);
+    const ElectronicLogQsos::Exchange sent = qso.sent();
+    const ElectronicLogQsos::Exchange received = qso.received();
+    const std::string_view mode = qso.item ? QsoRecord::text(qso.item->record.mode) : "";
+    std::string line = item(date, cp932::lit("日付"), qso, warnings);
+    for (const auto& [text, what] : {
+             std::pair<std::string_view, const char*>{row.hourMinute, "時刻"},
+             {ElectronicLog::bandName(qso.band), "バンド"},
+             {mode, "モード"},
+             {row.station, "コールサイン"},
+             {sent.report, "送信RST"},
+             {sent.number, "送信ナンバー"},
+             {received.report, "受信RST"},
+             {received.number, "受信ナンバー"},
+             {row.multiplier, "マルチ"},
+             {row.points, "得点"},
+         }) {
+        line.append(" ").append(item(text, cp932::lit(what), qso, warnings));
+    }
+    if (withOperator) {
+        line.append(" ").append(item(row.operatorText, cp932::lit("運用者"), qso, warnings));
     }
     return line;
 }
 
-void logSheet(std::string& out, const CKorvaneDoc& doc) {
+std::string leftOutBand(int band) {
+    const std::string name(cp932::trim(BandTable::logSheetLabel(band)));
+    return name + cp932::lit(band == kOtherBand ? "のバンド" : "MHz帯") +
+           cp932::lit("のQSO (集計するバンドではないため書いていません)");
+}
+
+void logSheet(std::string& out, const CKorvaneDoc& doc, ElectronicLogWarnings& warnings) {
     out.append("<LOGSHEET TYPE=").append(cp932::lit("自作")).append(">").append(kLineEnd);
-    out.append("DATE(JST) TIME BAND MODE CALLSIGN SENTNo RCVDNo Mlt Pts").append(kLineEnd);
-    ElectronicLogQsos::forEach(doc, [&out](const ElectronicLogQsos::Qso& qso) {
-        out.append(logLine(qso)).append(kLineEnd);
+    out.append(ElectronicLog::kLogHeader).append(kLineEnd);
+    const bool withOperator = ExchangeComposer::writesText(doc.contest.rules.logOperator);
+    ElectronicLogQsos::forEach(doc, [&](const ElectronicLogQsos::Qso& qso) {
+        if (!BandTable::hasSummaryRow(qso.band)) {
+            warnings.note(leftOutBand(qso.band), qso.recordNumber());
+            return true;
+        }
+        out.append(logLine(qso, withOperator, warnings)).append(kLineEnd);
         return true;
     });
     out.append("</LOGSHEET>").append(kLineEnd);
@@ -192,11 +224,15 @@ void logSheet(std::string& out, const CKorvaneDoc& doc) {
 
 } // namespace
 
-std::string ElectronicLog::write(const CKorvaneDoc& doc, const Options& options) {
+ElectronicLog::Result ElectronicLog::write(const CKorvaneDoc& doc, const Options& options) {
     std::string out;
+    ElectronicLogWarnings warnings;
     summarySheet(out, doc, options);
-    logSheet(out, doc);
-    return options.utf8 ? cp932::toUtf8(out) : out;
+    logSheet(out, doc, warnings);
+    for (int record : ElectronicLogQsos::unfiledRecords(doc)) {
+        warnings.note(ElectronicLogQsos::unfiledWarning(), record);
+    }
+    return {options.utf8 ? cp932::toUtf8(out) : std::move(out), warnings.messages()};
 }
 
 // "<" (0x3C) and ">" (0x3E) lie below every trail byte of CP932 (0x40 and up), so each such byte

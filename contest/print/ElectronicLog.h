@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 class ElectronicLog {
 public:
@@ -18,9 +19,21 @@ public:
         SheetClock::Date today; // written as the summary sheet's date
     };
 
-    // The whole file, every line ended by CR LF. QSOs whose band the log library did not know
-    // have no row and are left out, as on the printed sheets.
-    static std::string write(const CKorvaneDoc& doc, const Options& options);
+    struct Result {
+        std::string text;                  // the whole file, every line ended by CR LF
+        std::vector<std::string> warnings; // CP932: what was left out or written as "-"
+    };
+
+    // The summary sheet and the log sheet. The log sheet has a line for each QSO on the bands the
+    // summary counts, every item one word: the report and the number of an exchange apart, an
+    // empty item "-", and the operator after the points when the contest composes an operator
+    // column (multi-operator entries). QSOs on other bands, and those whose band the log library
+    // did not know (no row, as on the printed sheets), are left out.
+    static Result write(const CKorvaneDoc& doc, const Options& options);
+
+    // The log sheet's first line, naming its items.
+    static constexpr std::string_view kLogHeader =
+        "DATE(JST) TIME BAND MODE CALLSIGN SENTNo RCVNo Multi PTS";
 
     // The text with "<" and ">" replaced by their full-width forms, so that no user text can open
     // or close a tag.

@@ -35,7 +35,7 @@ TEST(MasterSettingsStore, FirstRunGivesDefaultsAndWritesAllKeys) {
               "[MASTER]\r\nCALLSIGN=\r\nCALLSIGN2=\r\nCLUBNAME=\r\nCLUBNO=\r\nTHDIR=\r\nPOWER=\r\n"
               "PWRTYPE=0\r\nSIKAKU=\r\nADDR1=\r\nADDR2=\r\nNAME=\r\nEMAIL=\r\nPOSTID=\r\nTELNO=\r\n"
               "MOVENAME=\r\nMOVEP=\r\nSETUBI1=\r\nSETUBI2=\r\nSETUBI3=\r\nSETUBI4=\r\nPRINTX=0\r\n"
-              "PRINTY=0\r\n");
+              "PRINTY=0\r\nCABRILLO_CONTEST=\r\nCABRILLO_CATEGORY=\r\n");
 }
 
 TEST(MasterSettingsStore, ValueFormsAndLongTexts) {
@@ -72,6 +72,19 @@ TEST(MasterSettingsStore, KeepsOtherSectionsOfTheFile) {
     std::string text = TempFolder::read(path);
     EXPECT_EQ(text.rfind("[Recent File List]\r\nFile1=a.con\r\n[MASTER]\r\nCALLSIGN=JA1ZZZ\r\n", 0), 0u);
     EXPECT_EQ(MasterSettingsStore(path, "").load().name, cp932::lit("山田"));
+}
+
+TEST(MasterSettingsStore, CabrilloOptionsComeBackUnderTheirOwnKeys) {
+    TempFolder dir;
+    const std::string path = dir.file("k.ini");
+    MasterSettings settings;
+    settings.cabrilloContest = "JARL-ALLJA";
+    settings.cabrilloCategory = "SINGLE-OP ALL CW LOW";
+    ASSERT_TRUE(MasterSettingsStore(path, "").save(settings));
+    const std::string text = TempFolder::read(path);
+    EXPECT_NE(text.find("\r\nCABRILLO_CONTEST=JARL-ALLJA\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\nCABRILLO_CATEGORY=SINGLE-OP ALL CW LOW\r\n"), std::string::npos);
+    EXPECT_EQ(MasterSettingsStore(path, "").load(), settings);
 }
 
 TEST(MasterSettingsStore, FallsBackToTheUserFolderAndReadsItFirst) {

@@ -51,6 +51,8 @@ TEST(MasterSheetModel, PagesFieldsAndCopies) {
         MasterSheetModel::toSettings(MasterSheetModel::fromSettings(settings), back);
         back.printX = settings.printX; // not on these pages
         back.printY = settings.printY;
+        back.cabrilloContest = settings.cabrilloContest; // the export dialog's
+        back.cabrilloCategory = settings.cabrilloCategory;
         EXPECT_EQ(back, settings);
     }
 }

@@ -2,6 +2,7 @@
 #include "frame/CommandLine.h"
 
 #include "common/Cp932.h"
+#include "document/ContestFile.h"
 #include "tests/common/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -35,8 +36,16 @@ TEST(CommandLine, ParsesOptionsAndRefusesBadOnes) {
     EXPECT_FALSE(CommandLine::isHeadless(CommandLine::parse({"in.con"})));
 
     const std::vector<std::vector<std::string>> bad = {
-        {"--save-as"},  {"--frobnicate"},         {"a.con", "b.con"},       {"--dpi", "x"},
-        {"--dpi", "5"}, {"--elog-version", "R3"}, {"--encoding", "latin1"},
+        {"--save-as"},
+        {"--frobnicate"},
+        {"a.con", "b.con"},
+        {"--dpi", "x"},
+        {"--dpi", "5"},
+        {"--elog-version", "R3"},
+        {"--encoding", "latin1"},
+        {"--cabrillo-contest", "ALL JA"},
+        {"--cabrillo-category", "SINGLE-OP ALL CW"},
+        {"--cabrillo-category", "SINGLE-OP 40 CW LOW"},
     };
     for (const auto& args : bad) {
         Outcome r = run(args);
@@ -137,4 +146,49 @@ TEST(CommandLine, SaysInJapaneseWhatWentWrongWithAFile) {
         EXPECT_EQ(o.status, r.status) << r.said;
         EXPECT_NE(o.err.find("korvane: " + r.said + "\n"), std::string::npos) << o.err;
     }
+}
+
+TEST(CommandLine, ExportsWarnOnStandardErrorAndTakeTheCabrilloOptions) {
+    TempFolder dir;
+    const std::string ini = dir.file("k.ini");
+    TempFolder::write(ini, "[MASTER]\r\nCALLSIGN=JJ1KVN\r\nCABRILLO_CONTEST=JA-TEST\r\n"
+                           "CABRILLO_CATEGORY=SINGLE-OP ALL CW LOW\r\n");
+    ContestSettings contest;
+    contest.rules.sendNo[0] = {.choice = 1, .qsoField = 0};
+    contest.rules.sendNo[1] = {.choice = 1, .fixedText = "10M"};
+    contest.rules.recvNo[0] = {.choice = 1, .qsoField = 0};
+    contest.rules.recvNo[1] = {.choice = 3, .qsoField = 8};
+    contest.rules.logPoints = {.choice = 1, .fixedValue = 1};
+    const std::string con = dir.file("c.con");
+    ASSERT_TRUE(ContestFile::saveFile(con, contest).ok);
+    const std::string log = dir.file("log.csv");
+    TempFolder::write(log, "JA1AAA,26/06/13,21:00J,599,579,7.0125,CW,1301,,J,,,,,0\r\n"
+                           "JA2BBB,26/06/13,21:01J,599,599,10.125,CW,2001,,J,,,,,0\r\n");
+
+    const std::string elog = dir.file("e.txt");
+    Outcome r = run({"--ini", ini, "--log", log, "--elog", elog, con});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(
+        TempFolder::read(elog).find("\r\n2026-06-13 21:00 7 CW JA1AAA 599 10M 579 13 - 1\r\n"),
+        std::string::npos);
+    EXPECT_NE(r.err.find("korvane: 10MHz帯のQSO (集計するバンドではないため書いていません): 1件 "
+                         "(レコード番号 2)\n"),
+              std::string::npos)
+        << r.err;
+
+    r = run({"--ini", ini, "--log", log, "--cabrillo", "-", "--cabrillo-category",
+             "MULTI-OP ALL MIXED HIGH", con});
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (const char* expected :
+         {"\r\nCONTEST: JA-TEST\r\n", "\r\nCATEGORY-OPERATOR: MULTI-OP\r\n",
+          "\r\nQSO: 7012 CW 2026-06-13 1200 JJ1KVN 599 10M JA1AAA 579 13\r\n",
+          "\r\nQSO: 10125 CW 2026-06-13 1201 JJ1KVN 599 10M JA2BBB 599 20\r\n"}) {
+        EXPECT_NE(r.out.find(expected), std::string::npos) << expected << r.out;
+    }
+    EXPECT_EQ(TempFolder::read(ini).find("MULTI-OP"), std::string::npos); // nothing written back
+
+    TempFolder::write(ini, "[MASTER]\r\nCALLSIGN=JJ1KVN\r\nCABRILLO_CATEGORY=SOAB\r\n");
+    r = run({"--ini", ini, "--log", log, "--cabrillo", "-", con});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("OPERATOR BAND MODE POWER"), std::string::npos) << r.err;
 }

@@ -83,7 +83,7 @@ TEST(Startup, OpensTheCommandLineFileAndWritesTheSettingsAtExit) {
         EXPECT_TRUE(app.exitInstance());
     }
     IniFile written(ini);
-    EXPECT_EQ(written.keys("MASTER").size(), 22u);
+    EXPECT_EQ(written.keys("MASTER").size(), 24u);
     EXPECT_EQ(written.readString("MASTER", "PRINTX"), "20");
     // The log named for the session does not replace the setting.
     EXPECT_EQ(written.readString("MASTER", "THDIR"), "/logs/main.csv");

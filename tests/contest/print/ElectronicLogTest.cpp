@@ -1,12 +1,17 @@
-// The JARL electronic log: tag order of both forms, figures, log lines, protected texts, encoding.
+// The JARL electronic log: tag order of both forms, figures, log lines from the rules, warnings,
+// protected texts, encoding.
 #include "print/ElectronicLog.h"
 
 #include "common/Cp932.h"
 #include "exchange/BandTable.h"
+#include "exchange/ExchangeComposer.h"
 #include "exchange/Scoring.h"
 #include "print/ElectronicLogQsos.h"
+#include "print/ElectronicLogWarnings.h"
+#include "tests/contest/exchange/FakeClassifier.h"
 
 #include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -25,6 +30,7 @@ struct Qso {
     std::string received = "599 13H";
     std::string multiplier{};
     std::string points = "1";
+    std::uint8_t sentReport = 3, receivedReport = 3; // bytes of the report in sent and received
 };
 
 // Files the QSO as retrieval does: the list item carries the band label, the row goes to its band.
@@ -45,6 +51,8 @@ void add(CKorvaneDoc& doc, const Qso& q) {
     row.received = q.received;
     row.multiplier = q.multiplier;
     row.points = q.points;
+    row.sentReportBytes = q.sentReport;
+    row.receivedReportBytes = q.receivedReport;
     if (!q.multiplier.empty()) {
         doc.results.addMultiplier(q.band, q.multiplier);
     }
@@ -70,9 +78,24 @@ CKorvaneDoc contestDoc() {
     return doc;
 }
 
+ElectronicLog::Result written(const CKorvaneDoc& doc,
+                              ElectronicLog::Version version = ElectronicLog::Version::R21,
+                              bool utf8 = false) {
+    return ElectronicLog::write(doc, {version, utf8, {2026, 7, 5}});
+}
+
 std::string write(const CKorvaneDoc& doc,
                   ElectronicLog::Version version = ElectronicLog::Version::R21, bool utf8 = false) {
-    return ElectronicLog::write(doc, {version, utf8, {2026, 7, 5}});
+    return written(doc, version, utf8).text;
+}
+
+// The warnings as one UTF-8 text.
+std::string warningText(const ElectronicLog::Result& result) {
+    std::string text;
+    for (const std::string& warning : result.warnings) {
+        text += cp932::toUtf8(warning) + "\n";
+    }
+    return text;
 }
 
 std::vector<std::string> lines(const std::string& text) {
@@ -259,11 +282,16 @@ TEST(ElectronicLog, LogLines) {
         {"blank points count as empty",
          {.multiplier = "  ", .points = " "},
          "2026-06-13 21:00 7 CW JA1ABC 599 10M 599 13H - -"},
-        {"columns trimmed, inner blanks kept",
-         {.mode = "SSB ", .station = "JA1ABC/1 ", .sent = " 59  10M", .received = "59 13H "},
-         "2026-06-13 21:00 7 SSB JA1ABC/1 59  10M 59 13H - 1"},
+        {"no blank between report and number",
+         {.sent = "59910M", .received = "59913H"},
+         "2026-06-13 21:00 7 CW JA1ABC 599 10M 599 13H - 1"},
+        {"blanks around and inside the parts",
+         {.mode = "SSB ", .station = "JA1ABC/1 ", .sent = " 59  1 0 M ", .sentReport = 3},
+         "2026-06-13 21:00 7 SSB JA1ABC/1 59 10M 599 13H - 1"},
+        {"empty mode, report and number",
+         {.mode = "", .sent = "10M", .received = "599", .sentReport = 0},
+         "2026-06-13 21:00 7 - JA1ABC - 10M 599 - - 1"},
         {"band names", {.band = kBand19}, "2026-06-13 21:00 1.9 CW JA1ABC 599 10M 599 13H - 1"},
-        {"other band", {.band = kOther}, "2026-06-13 21:00 Etc CW JA1ABC 599 10M 599 13H - 1"},
     };
     for (const Row& row : rows) {
         CKorvaneDoc doc = contestDoc();
@@ -272,16 +300,93 @@ TEST(ElectronicLog, LogLines) {
     }
 }
 
+// Rows composed from the rules as retrieval composes them, and what the warnings say.
+TEST(ElectronicLog, LogLinesFromTheRules) {
+    struct Row {
+        const char* what;
+        std::function<void(ExchangeRules&)> rules;
+        const char* freq; // MHz
+        const char* mode;
+        std::string line; // "" when the QSO is left out
+        std::string warning;
+    } rows[] = {
+        {"report and number without a blank", [](ExchangeRules&) {}, "7.025", "CW",
+         "2026-06-13 21:00 7 CW JA1ABC 599 10M 579 13 - 1", ""},
+        {"blanks in the rules",
+         [](ExchangeRules& r) {
+             r.sendNo[0] = {.choice = 0, .fixedText = " 5NN "};
+             r.sendNo[1] = {.choice = 1, .fixedText = " 1 0"};
+             r.sendNo[2] = {.choice = 1, .fixedText = "M "};
+         },
+         "7.025", "CW", "2026-06-13 21:00 7 CW JA1ABC 5NN 10M 579 13 - 1", ""},
+        {"empty mode", [](ExchangeRules&) {}, "7.025", "",
+         "2026-06-13 21:00 7 - JA1ABC 599 10M 579 13 - 1",
+         "モードが空のため「-」と書いたQSO: 1件 (レコード番号 1)"},
+        {"empty number", [](ExchangeRules& r) { r.recvNo[1] = {}; }, "7.025", "CW",
+         "2026-06-13 21:00 7 CW JA1ABC 599 10M 579 - - 1", "受信ナンバーが空"},
+        {"multiplier tallied and marked", [](ExchangeRules& r) { r.logMulti = r.summaryMulti; },
+         "7.025", "CW", "2026-06-13 21:00 7 CW JA1ABC 599 10M 579 13 13 1", ""},
+        {"empty multiplier", [](ExchangeRules&) {}, "7.025", "CW",
+         "2026-06-13 21:00 7 CW JA1ABC 599 10M 579 13 - 1", "マルチが空のため「-」と書いたQSO"},
+        {"operator column of a multi-op rule",
+         [](ExchangeRules& r) { r.logOperator[0] = {.choice = 1, .qsoField = 12}; }, "7.025", "CW",
+         "2026-06-13 21:00 7 CW JA1ABC 599 10M 579 13 - 1 JA1OPR", ""},
+        {"blank operator rule writes no column",
+         [](ExchangeRules& r) { r.logOperator[0] = {.choice = 0, .fixedText = " "}; }, "7.025",
+         "CW", "2026-06-13 21:00 7 CW JA1ABC 599 10M 579 13 - 1", ""},
+        {"WARC QSO left out", [](ExchangeRules&) {}, "10.125", "CW", "",
+         "10MHz帯のQSO (集計するバンドではないため書いていません): 1件 (レコード番号 1)"},
+        {"other band left out", [](ExchangeRules&) {}, "5.357", "CW", "", "その他のバンドのQSO"},
+    };
+    for (const Row& row : rows) {
+        CKorvaneDoc doc = contestDoc();
+        ExchangeRules& rules = doc.contest.rules;
+        rules.sendNo[0] = {.choice = 1, .qsoField = 0};
+        rules.sendNo[1] = {.choice = 1, .fixedText = "10M"};
+        rules.recvNo[0] = {.choice = 1, .qsoField = 0};
+        rules.recvNo[1] = {.choice = 3, .qsoField = 8};
+        rules.logMulti = {};
+        row.rules(rules);
+        QsoRecord record{};
+        QsoRecord::setText(record.call, "JA1ABC");
+        QsoRecord::setText(record.qsoDate, "260613");
+        QsoRecord::setText(record.qsoTime, "2100J");
+        QsoRecord::setText(record.hisRst, "599");
+        QsoRecord::setText(record.myRst, "579");
+        QsoRecord::setText(record.freq, row.freq);
+        QsoRecord::setText(record.mode, row.mode);
+        QsoRecord::setText(record.code, "1301");
+        QsoRecord::setText(record.remarks1, "JA1OPR");
+        FakeClassifier classifier;
+        ExchangeComposer composer(rules, classifier, doc.results);
+        const int band = composer.composeRow(record, 1);
+        doc.qsoList.push_back(1, record, band);
+
+        const ElectronicLog::Result result = written(doc);
+        EXPECT_EQ(logLines(result.text),
+                  row.line.empty() ? std::vector<std::string>{} : std::vector{row.line})
+            << row.what;
+        EXPECT_NE(warningText(result).find(row.warning), std::string::npos)
+            << row.what << ": " << warningText(result);
+    }
+}
+
 TEST(ElectronicLog, LogLinesFollowBandOrderAndPairWithTheirQsos) {
     CKorvaneDoc doc = contestDoc();
     add(doc, {.band = kBand14, .mode = "SSB", .station = "JA1AAA"});
     add(doc, {.band = kBand7, .date = "260614", .mode = "FM", .station = "JA1BBB"});
     // A QSO whose frequency the library put on no band keeps its text and has no row.
-    QsoItem unfiled;
+    QsoItem unfiled{3, {}};
     QsoRecord::setText(unfiled.record.freq, "9999");
     doc.qsoList.push_back(unfiled);
     add(doc, {.band = kBand14, .date = "990101", .mode = "RTTY", .station = "JA1CCC"});
-    EXPECT_EQ(logLines(write(doc)),
+    const ElectronicLog::Result result = written(doc);
+    EXPECT_NE(
+        warningText(result).find("バンドの分からないQSO (印刷するログと同じく書いていません): "
+                                 "1件 (レコード番号 3)"),
+        std::string::npos)
+        << warningText(result);
+    EXPECT_EQ(logLines(result.text),
               (std::vector<std::string>{"2026-06-14 21:00 7 FM JA1BBB 599 10M 599 13H - 1",
                                         "2026-06-13 21:00 14 SSB JA1AAA 599 10M 599 13H - 1",
                                         "1999-01-01 21:00 14 RTTY JA1CCC 599 10M 599 13H - 1"}));
@@ -302,7 +407,13 @@ TEST(ElectronicLog, RowWithoutItsQsoKeepsWhatItHas) {
     row.hourMinute = "21:00";
     row.station = "JA1ABC";
     doc.results.appendRow(kBand7, row);
-    EXPECT_EQ(logLines(write(doc)), std::vector<std::string>{"06-13 21:00 7  JA1ABC   - -"});
+    const ElectronicLog::Result result = written(doc);
+    EXPECT_EQ(logLines(result.text),
+              std::vector<std::string>{"06-13 21:00 7 - JA1ABC - - - - - -"});
+    EXPECT_NE(
+        warningText(result).find("年が分からず月日だけを書いたQSO: 1件 (レコード番号 番号なし)"),
+        std::string::npos)
+        << warningText(result);
 }
 
 TEST(ElectronicLog, UserTextCannotBreakATag) {
@@ -324,7 +435,7 @@ TEST(ElectronicLog, UserTextCannotBreakATag) {
     doc.contest.contestName = "A<B>C";
     doc.contest.opinionText = "</COMMENTS>\r\n</SUMMARYSHEET>";
     doc.master.name = "<NAME>";
-    add(doc, {.station = "JA1<X>", .sent = "</LOGSHEET>"});
+    add(doc, {.station = "JA1<X>", .sent = "</LOGSHEET>", .sentReport = 0});
     const std::string text = write(doc);
     // Nineteen elements of the summary sheet with two brackets each, and the two sheets' own tags.
     EXPECT_EQ(std::count(text.begin(), text.end(), '<'), 42);
@@ -333,7 +444,7 @@ TEST(ElectronicLog, UserTextCannotBreakATag) {
     EXPECT_NE(text.find(cp932::lit("＜/COMMENTS＞\r\n＜/SUMMARYSHEET＞</COMMENTS>")),
               std::string::npos);
     EXPECT_EQ(logLines(text), std::vector<std::string>{cp932::lit(
-                                  "2026-06-13 21:00 7 CW JA1＜X＞ ＜/LOGSHEET＞ 599 13H - 1")});
+                                  "2026-06-13 21:00 7 CW JA1＜X＞ - ＜/LOGSHEET＞ 599 13H - 1")});
 }
 
 TEST(ElectronicLog, ParticularsAndLineBreaks) {
@@ -375,4 +486,17 @@ TEST(ElectronicLog, Utf8OnRequest) {
     EXPECT_NE(utf8Text.find("<LOGSHEET TYPE=自作>"), std::string::npos);
     EXPECT_NE(utf8Text.find("<CONTESTNAME>サンプルコンテスト</CONTESTNAME>"), std::string::npos);
     EXPECT_EQ(cp932Text.find("サンプル"), std::string::npos);
+}
+
+TEST(ElectronicLogWarnings, GroupsCountAndNameTheRecords) {
+    ElectronicLogWarnings warnings;
+    for (int record : {9, 4, 10, 8, 0, 13, 12}) {
+        warnings.note("A", record);
+    }
+    warnings.add("B");
+    warnings.note("C", 7);
+    EXPECT_EQ(warnings.messages(),
+              (std::vector<std::string>{
+                  "A: 7" + cp932::lit("件 (レコード番号 番号なし, 4, 8-10, 12, 13)"), "B",
+                  "C: 1" + cp932::lit("件 (レコード番号 7)")}));
 }
