@@ -27,11 +27,14 @@ int main(int argc, char** argv) {
     c.excludeSameBandDupes = 1;
 
     ExchangeRules& r = c.rules;
-    // Sent: the RST sent and our prefecture number; received: the RST received and theirs.
+    // Sent: the RST sent, a blank and our number (prefecture 10 and power code M); received: the
+    // RST received, a blank and their prefecture number. The blanks make the sheets read as JARL
+    // entrants write the exchange ("599 10M").
     r.sendNo[0] = {.choice = 1, .qsoField = 0};
-    r.sendNo[1] = {.choice = 1, .fixedText = "10"};
+    r.sendNo[1] = {.choice = 1, .fixedText = " 10M"};
     r.recvNo[0] = {.choice = 1, .qsoField = 0};
-    r.recvNo[1] = {.choice = 3, .qsoField = 8};
+    r.recvNo[1] = {.choice = 1, .fixedText = " "};
+    r.recvNo[2] = {.choice = 3, .qsoField = 8};
     // Multipliers: prefecture numbers, counted per band and marked on their first QSO.
     r.summaryMulti = {.choice = 2, .qsoField = 8};
     r.logMulti = {.choice = 2, .qsoField = 8};
