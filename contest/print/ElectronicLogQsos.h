@@ -32,11 +32,11 @@ public:
 
     // Hands each QSO to visit, band after band (0..15), each band's rows in retrieval order, until
     // visit returns false. Retrieval keeps the QSO list and the rows in step, so the k-th row of a
-    // band belongs to the k-th QSO of the list that carries the band's label.
+    // band belongs to the k-th QSO that the list has on the band.
     static void forEach(const CKorvaneDoc& doc, const std::function<bool(const Qso&)>& visit);
 
-    // The record numbers of the listed QSOs that carry no band's label: the log library put them
-    // on no band, so they have no row.
+    // The record numbers of the listed QSOs on no band: the log library knew no band for their
+    // frequency, so they have no row.
     static std::vector<int> unfiledRecords(const CKorvaneDoc& doc);
     // The warning these QSOs are listed under (CP932).
     static const std::string& unfiledWarning();

@@ -10,6 +10,7 @@
 class CKorvaneDoc;
 class Prompter;
 class QComboBox;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -29,7 +30,7 @@ public:
     const std::string& text() const { return text_; }
 
 private:
-    void addCabrilloFields(class QFormLayout& form);
+    void addCabrilloFields(QFormLayout& form);
     std::string contestName() const; // CP932
     std::string category() const;
     void refresh();

@@ -8,7 +8,7 @@
 #include "exchange/Scoring.h"
 #include "print/ElectronicLogQsos.h"
 #include "print/ElectronicLogWarnings.h"
-#include "tests/contest/exchange/FakeClassifier.h"
+#include "tests/contest/qso/FakeQsoSource.h"
 
 #include <algorithm>
 #include <functional>
@@ -347,17 +347,9 @@ TEST(ElectronicLog, LogLinesFromTheRules) {
         rules.recvNo[1] = {.choice = 3, .qsoField = 8};
         rules.logMulti = {};
         row.rules(rules);
-        QsoRecord record{};
-        QsoRecord::setText(record.call, "JA1ABC");
-        QsoRecord::setText(record.qsoDate, "260613");
-        QsoRecord::setText(record.qsoTime, "2100J");
-        QsoRecord::setText(record.hisRst, "599");
-        QsoRecord::setText(record.myRst, "579");
-        QsoRecord::setText(record.freq, row.freq);
-        QsoRecord::setText(record.mode, row.mode);
-        QsoRecord::setText(record.code, "1301");
+        QsoRecord record = makeRecord({"JA1ABC", "260613", "2100J", row.freq, row.mode, "1301"});
         QsoRecord::setText(record.remarks1, "JA1OPR");
-        FakeClassifier classifier;
+        FakeQsoSource classifier;
         ExchangeComposer composer(rules, classifier, doc.results);
         const int band = composer.composeRow(record, 1);
         doc.qsoList.push_back(1, record, band);
