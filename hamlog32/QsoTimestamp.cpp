@@ -1,6 +1,8 @@
 // Checked calendar arithmetic for QSO times, without the C library's time zone machinery.
 #include "hamlog32/QsoTimestamp.h"
 
+#include "common/TwoDigitYear.h"
+
 namespace {
 
 // The value of text[pos, pos + count) when all are ASCII digits, otherwise -1.
@@ -76,8 +78,8 @@ std::optional<QsoTimestamp> QsoTimestamp::fromHamlog(std::string_view date, std:
     if (yy < 0) {
         return std::nullopt;
     }
-    return make(yy < 50 ? 2000 + yy : 1900 + yy, twoDigits(date.data() + 3),
-                twoDigits(date.data() + 6), twoDigits(time.data()), twoDigits(time.data() + 3));
+    return make(TwoDigitYear::fullYear(yy), twoDigits(date.data() + 3), twoDigits(date.data() + 6),
+                twoDigits(time.data()), twoDigits(time.data() + 3));
 }
 
 QsoTimestamp QsoTimestamp::later(int hours) const {

@@ -10,8 +10,7 @@ public:
     // Date "YYYYMMDD" and time "HHMM" or "HHMMSS" (seconds dropped); none unless both are real.
     static std::optional<QsoTimestamp> fromAdif(std::string_view date, std::string_view time);
 
-    // Date "yy/mm/dd" and time "hh:mm"; the two-digit year counts from 1950 to 2049. None unless
-    // real.
+    // Date "yy/mm/dd" and time "hh:mm", the year read by TwoDigitYear. None unless real.
     static std::optional<QsoTimestamp> fromHamlog(std::string_view date, std::string_view time);
 
     // The same instant 'hours' (0 to 23) later, the date rolling over days, months and years.
