@@ -17,8 +17,10 @@
 #endif
 
 // The work area: the current 218-byte QSO record at offset 0, then (at an aligned offset) the
-// pointer to the library's state for that area. Callers pass at least kHamlogWorkAreaSize bytes,
-// zero-filled before the first HamlogOpen; korvane passes 1024.
+// 8-byte token of the log open in that area; the log itself stays with the library, under the
+// area's address. Callers pass at least kHamlogWorkAreaSize bytes and keep the area where it is
+// while it is open; korvane passes 1024. Whatever the area holds before the first HamlogOpen, a
+// call on an area that is not open finds no log.
 enum {
     kHamlogRecordSize = 218,
     kHamlogStateOffset = 224,

@@ -8,43 +8,67 @@
 #include <memory>
 #include <mutex>
 #include <new>
-#include <unordered_set>
+#include <unordered_map>
 
 static_assert(sizeof(QsoRecord) == kHamlogRecordSize);
 static_assert(kHamlogStateOffset >= kHamlogRecordSize && kHamlogStateOffset % alignof(void*) == 0);
-static_assert(kHamlogStateOffset + sizeof(void*) <= kHamlogWorkAreaSize);
+static_assert(kHamlogStateOffset + sizeof(std::uint64_t) <= kHamlogWorkAreaSize);
 
-// The area may be unaligned and its bytes are the caller's, so the state pointer is copied in and
-// out with memcpy, and only pointers this library handed out and has not freed yet are ever used: a
-// copied, stale or never-opened area cannot make it free or read foreign memory.
+// The area's bytes are the caller's and may hold anything, so nothing read from them is ever used
+// as a pointer. The library keeps each open log under the address of its area, and the area holds
+// only the token it was opened with: a copied, closed, never-opened or garbage-filled area names no
+// log, and a log is only reached, or freed, through the very area it was opened in.
 namespace {
 
-std::mutex& registryMutex() {
-    static std::mutex mutex;
-    return mutex;
+struct OpenLog {
+    std::uint64_t token;
+    std::unique_ptr<LogDatabase> database;
+};
+
+struct Registry {
+    std::mutex mutex;
+    std::unordered_map<const void*, OpenLog> logs;
+    std::uint64_t lastToken = 0; // tokens are never reused; 0 is never given out
+};
+
+Registry& registry() {
+    static Registry instance;
+    return instance;
 }
 
-std::unordered_set<LogDatabase*>& liveDatabases() {
-    static std::unordered_set<LogDatabase*> live;
-    return live;
+std::uint64_t storedToken(const void* work) {
+    std::uint64_t token = 0;
+    std::memcpy(&token, static_cast<const unsigned char*>(work) + kHamlogStateOffset, sizeof token);
+    return token;
 }
 
-LogDatabase* storedPointer(const void* work) {
-    LogDatabase* database = nullptr;
-    std::memcpy(&database, static_cast<const unsigned char*>(work) + kHamlogStateOffset,
-                sizeof database);
-    return database;
+void storeToken(void* work, std::uint64_t token) {
+    std::memcpy(static_cast<unsigned char*>(work) + kHamlogStateOffset, &token, sizeof token);
 }
 
-void storePointer(void* work, LogDatabase* database) {
-    std::memcpy(static_cast<unsigned char*>(work) + kHamlogStateOffset, &database, sizeof database);
-}
-
-// The open log of the area, or null when the area holds no pointer this library handed out.
+// The log open in the area, or null when the area names none.
 LogDatabase* openDatabase(const void* work) {
-    LogDatabase* database = storedPointer(work);
-    std::lock_guard<std::mutex> lock(registryMutex());
-    return database && liveDatabases().count(database) ? database : nullptr;
+    const std::uint64_t token = storedToken(work);
+    Registry& r = registry();
+    std::lock_guard<std::mutex> lock(r.mutex);
+    auto it = r.logs.find(work);
+    return it != r.logs.end() && it->second.token == token ? it->second.database.get() : nullptr;
+}
+
+// Takes the log registered under the area out of the registry: only when the area still holds its
+// token, unless anyToken (an area opened again drops whatever it held before). The log is
+// freed by the caller, outside the lock.
+std::unique_ptr<LogDatabase> takeDatabase(const void* work, bool anyToken) {
+    const std::uint64_t token = storedToken(work);
+    Registry& r = registry();
+    std::lock_guard<std::mutex> lock(r.mutex);
+    auto it = r.logs.find(work);
+    if (it == r.logs.end() || (!anyToken && it->second.token != token)) {
+        return nullptr;
+    }
+    std::unique_ptr<LogDatabase> database = std::move(it->second.database);
+    r.logs.erase(it);
+    return database;
 }
 
 } // namespace
@@ -53,7 +77,8 @@ std::int32_t WorkArea::open(void* work, const char* hostPath) {
     if (!work) {
         return kHamlogCannotOpen;
     }
-    close(work);
+    takeDatabase(work, true);
+    storeToken(work, 0);
     if (!hostPath) {
         return kHamlogCannotOpen;
     }
@@ -64,11 +89,11 @@ std::int32_t WorkArea::open(void* work, const char* hostPath) {
             return result == LogDatabase::OpenResult::kUnrecognised ? kHamlogUnrecognised
                                                                     : kHamlogCannotOpen;
         }
-        {
-            std::lock_guard<std::mutex> lock(registryMutex());
-            liveDatabases().insert(database.get());
-        }
-        storePointer(work, database.release());
+        Registry& r = registry();
+        std::lock_guard<std::mutex> lock(r.mutex);
+        const std::uint64_t token = ++r.lastToken;
+        r.logs[work] = OpenLog{token, std::move(database)};
+        storeToken(work, token);
         return kHamlogOk;
     } catch (const std::exception&) {
         return kHamlogCannotOpen;
@@ -99,14 +124,7 @@ std::int32_t WorkArea::close(void* work) {
     if (!work) {
         return kHamlogOk;
     }
-    LogDatabase* database = storedPointer(work);
-    storePointer(work, nullptr);
-    if (database) {
-        std::lock_guard<std::mutex> lock(registryMutex());
-        if (liveDatabases().erase(database) == 0) {
-            return kHamlogOk;
-        }
-    }
-    delete database;
+    takeDatabase(work, false);
+    storeToken(work, 0);
     return kHamlogOk;
 }

@@ -1,4 +1,4 @@
-// The caller's work area of the C exports: the current record in front, the open log's state
+// The caller's work area of the C exports: the current record in front, the token of its open log
 // behind.
 #pragma once
 

@@ -112,11 +112,14 @@ TEST_F(HamlogExports, OpenFailuresLeaveAClosableArea) {
     const std::string missing = folder.file("NOFILE.CSV");
     const std::string binary = writeLog("HAMLOG.MST", std::string("\x03\x7C\x05\x1B\0\0\0\x80", 8));
     const std::string folderPath = folder.file("");
+    const std::string good = writeLog("QSO.CSV", kCsv);
     for (const std::string& path : {missing, binary, folderPath}) {
+        // A failed open of an open area closes what it held.
+        ASSERT_EQ(open(0, work.data(), good.c_str(), 0, 1), 0);
         EXPECT_NE(open(0, work.data(), path.c_str(), 0, 1), 0) << path;
-        EXPECT_NE(read(work.data(), 1, 2), 0) << path;
-        close(work.data(), 1);
-        close(work.data(), 1);
+        EXPECT_EQ(read(work.data(), 1, 2), kHamlogNoRecord) << path;
+        EXPECT_EQ(close(work.data(), 1), 0);
+        EXPECT_EQ(close(work.data(), 1), 0);
     }
     EXPECT_NE(open(0, work.data(), nullptr, 0, 1), 0);
     EXPECT_NE(open(0, nullptr, missing.c_str(), 0, 1), 0);
@@ -129,10 +132,33 @@ TEST_F(HamlogExports, ReopeningAnAreaAndCopiesOfItAreSafe) {
     ASSERT_EQ(open(0, work.data(), path.c_str(), 0, 1), 0);
     ASSERT_EQ(open(0, work.data(), path.c_str(), 0, 1), 0);
     std::vector<unsigned char> copy = work;
+    // A copy of an open area is another area: it reads nothing and cannot close the original.
+    EXPECT_EQ(read(copy.data(), 1, 2), kHamlogNoRecord);
+    EXPECT_EQ(close(copy.data(), 1), 0);
+    ASSERT_EQ(read(work.data(), 1, 2), 0);
     close(work.data(), 1);
-    // The copy still names the freed state: it must be refused, not used or freed again.
-    EXPECT_NE(read(copy.data(), 1, 2), 0);
-    close(copy.data(), 1);
+    // Once closed, neither the area nor its copy names a log, even when another area opens a log
+    // in the memory the closed one had.
+    std::vector<unsigned char> other(kHamlogWorkAreaSize, 0);
+    ASSERT_EQ(open(0, other.data(), path.c_str(), 0, 1), 0);
+    for (unsigned char* area : {work.data(), copy.data()}) {
+        EXPECT_EQ(read(area, 1, 2), kHamlogNoRecord);
+        EXPECT_EQ(close(area, 1), 0);
+    }
+    EXPECT_EQ(read(other.data(), 3, 2), 0);
+    close(other.data(), 1);
+}
+
+TEST_F(HamlogExports, AreasNeverOpenedHoldNoLogWhateverTheirBytes) {
+    const std::string path = writeLog("QSO.CSV", kCsv);
+    for (unsigned char fill : {0x00, 0xA5, 0xFF}) {
+        std::vector<unsigned char> work(kHamlogWorkAreaSize, fill);
+        EXPECT_EQ(read(work.data(), 1, 2), kHamlogNoRecord) << int(fill);
+        EXPECT_EQ(close(work.data(), 1), 0) << int(fill);
+        EXPECT_EQ(readAll(work.data(), path),
+                  (std::vector<std::string>{"JA1AAA", "JA1BBB", "JA1CCC"}));
+    }
+    EXPECT_EQ(read(nullptr, 1, 2), kHamlogNoRecord);
 }
 
 TEST_F(HamlogExports, ClassificationExports) {
