@@ -3,8 +3,10 @@
 
 #include "common/Cp932.h"
 #include "hamlog32/AdifBand.h"
+#include "hamlog32/BandPlan.h"
 #include "hamlog32/Megahertz.h"
 #include "hamlog32/QsoTimestamp.h"
+#include "hamlog32/Utf8Text.h"
 
 #include <algorithm>
 #include <cstring>
@@ -12,12 +14,14 @@
 namespace {
 
 constexpr std::string_view kFieldNames[AdifLogReader::kFieldCount] = {
-    "CALL",     "QSO_DATE",   "TIME_ON",    "FREQ",         "BAND",       "MODE", "RST_SENT",
-    "RST_RCVD", "SRX_STRING", "GRIDSQUARE", "QSL_RCVD",     "NAME",       "QTH",  "COMMENT",
-    "NOTES",    "NAME_INTL",  "QTH_INTL",   "COMMENT_INTL", "NOTES_INTL",
+    "CALL",     "QSO_DATE", "TIME_ON",    "FREQ",       "BAND",         "MODE",       "SUBMODE",
+    "RST_SENT", "RST_RCVD", "SRX_STRING", "GRIDSQUARE", "QSL_RCVD",     "NAME",       "QTH",
+    "COMMENT",  "NOTES",    "NAME_INTL",  "QTH_INTL",   "COMMENT_INTL", "NOTES_INTL",
 };
 
-constexpr int kHoursAheadOfUtc = 9;
+// Modes that korvane's mode filter names: their submodes (SSB's USB and LSB, CW's PCW, RTTY's
+// ASCI) only refine them, so the record keeps the mode.
+constexpr std::string_view kFilteredModes[] = {"CW", "SSB", "AM", "FM", "RTTY", "SSTV"};
 
 // No valid length is longer than the text, so larger numbers stop growing there.
 constexpr std::size_t kLengthCap = std::size_t(1) << 40;
@@ -51,52 +55,6 @@ int fieldOf(std::string_view name) {
         }
     }
     return -1;
-}
-
-bool isAscii(std::string_view text) {
-    for (char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// Well-formed UTF-8 (no overlong forms, surrogates or values beyond U+10FFFF).
-bool isUtf8(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        unsigned char c = static_cast<unsigned char>(text[i]);
-        std::size_t follow;
-        unsigned char low = 0x80;
-        unsigned char high = 0xBF;
-        if (c < 0x80) {
-            follow = 0;
-        } else if (c >= 0xC2 && c <= 0xDF) {
-            follow = 1;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            follow = 2;
-            low = c == 0xE0 ? 0xA0 : 0x80;
-            high = c == 0xED ? 0x9F : 0xBF;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            follow = 3;
-            low = c == 0xF0 ? 0x90 : 0x80;
-            high = c == 0xF4 ? 0x8F : 0xBF;
-        } else {
-            return false;
-        }
-        if (text.size() - i <= follow) {
-            return false;
-        }
-        for (std::size_t k = 1; k <= follow; ++k) {
-            unsigned char t = static_cast<unsigned char>(text[i + k]);
-            if (t < (k == 1 ? low : 0x80) || t > (k == 1 ? high : 0xBF)) {
-                return false;
-            }
-        }
-        i += follow + 1;
-    }
-    return true;
 }
 
 } // namespace
@@ -190,63 +148,96 @@ bool AdifLogReader::next(std::string_view text, bool atEnd, QsoRecord& record, F
     frame.marked = end != End::kText;
     frame.readable = end != End::kHeader && anyTag && readable();
     if (frame.readable) {
-        read(record);
+        frame.cutFields = read(record);
         frame.marked = true;
     }
     return true;
 }
 
 std::string_view AdifLogReader::converted(std::string_view data) {
-    if (isAscii(data) || !isUtf8(data)) {
+    replaced_ = false;
+    if (Utf8Text::isAscii(data) || !Utf8Text::isWellFormed(data)) {
         return data;
     }
-    conversion_ = cp932::fromUtf8(data);
+    replaced_ = Utf8Text::toCp932(data, conversion_);
     return conversion_;
 }
 
-void AdifLogReader::read(QsoRecord& record) {
+std::string_view AdifLogReader::mode() const {
+    std::string_view mode = cp932::trim(fields_[kMode]);
+    std::string_view submode = cp932::trim(fields_[kSubmode]);
+    for (std::string_view kept : kFilteredModes) {
+        if (cp932::equalsNoCase(mode, kept)) {
+            return mode;
+        }
+    }
+    // Other modes are families ("MFSK", "PSK") whose submode ("FT4", "PSK31") names what was used.
+    return submode.empty() ? mode : submode;
+}
+
+bool AdifLogReader::storeFrequency(QsoRecord& record) {
+    const std::string_view freq = cp932::trim(fields_[kFreq]);
+    const std::string_view bandFreq = AdifBand::frequencyOf(fields_[kBand]);
+    const std::optional<Megahertz> exact = Megahertz::parse(freq);
+    auto storeMegahertz = [&](const Megahertz& mhz) {
+        bool cut = false;
+        std::string text = mhz.compact(sizeof record.freq, &cut);
+        store(record.freq, text);
+        return cut;
+    };
+    if (exact && BandPlan::indexOf(freq) != BandPlan::kOtherBand) {
+        return storeMegahertz(*exact);
+    }
+    // A FREQ in no band (kHz written as MHz, a value off every band) or not a plain number
+    // ("7,010") gives way to a BAND that names a band.
+    if (BandPlan::indexOf(bandFreq) != BandPlan::kOtherBand) {
+        store(record.freq, bandFreq);
+        return !freq.empty();
+    }
+    if (exact) {
+        return storeMegahertz(*exact);
+    }
+    if (std::optional<Megahertz> leading = Megahertz::parseLeading(freq)) {
+        storeMegahertz(*leading);
+        return true; // what followed the number is left out
+    }
+    store(record.freq, bandFreq);
+    return !freq.empty();
+}
+
+int AdifLogReader::read(QsoRecord& record) {
     std::optional<QsoTimestamp> utc =
         QsoTimestamp::fromAdif(cp932::trim(fields_[kQsoDate]), cp932::trim(fields_[kTimeOn]));
-    QsoTimestamp japan = utc->later(kHoursAheadOfUtc);
+    storeJapanTime(record, *utc, true);
 
-    std::string_view call = cp932::trim(converted(fields_[kCall]));
-    std::size_t slash = call.find('/');
-    store(record.call, call.substr(0, slash));
-    store(record.portable,
-          slash == std::string_view::npos ? std::string_view() : call.substr(slash + 1));
-    std::array<char, 6> date = japan.yymmdd();
-    store(record.qsoDate, std::string_view(date.data(), date.size()));
-    std::array<char, 4> hhmm = japan.hhmm();
-    const char time[5] = {hhmm[0], hhmm[1], hhmm[2], hhmm[3], 'J'};
-    store(record.qsoTime, std::string_view(time, sizeof time));
-
-    std::string freq;
-    if (std::optional<Megahertz> mhz = Megahertz::parseLeading(fields_[kFreq])) {
-        freq = mhz->compact(sizeof record.freq);
-    }
-    store(record.freq, freq.empty() ? AdifBand::frequencyOf(fields_[kBand]) : freq);
-
-    store(record.mode, converted(fields_[kMode]));
-    store(record.hisRst, converted(fields_[kRstSent]));
-    store(record.myRst, converted(fields_[kRstRcvd]));
+    int cut = 0;
+    // A field counts once, whether it was cut or had characters without a CP932 form.
+    auto put = [&](auto& field, std::string_view text) { cut += store(field, text) || replaced_; };
+    const int callCut = storeCall(record, cp932::trim(converted(fields_[kCall])));
+    cut += callCut == 0 && replaced_ ? 1 : callCut;
+    cut += storeFrequency(record);
+    put(record.mode, converted(mode()));
+    put(record.hisRst, converted(fields_[kRstSent]));
+    put(record.myRst, converted(fields_[kRstRcvd]));
     code_.clear();
     for (char c : converted(fields_[kSrxString])) {
         if (c != ' ' && c != '\t' && c != '\r' && c != '\n') {
             code_.push_back(c);
         }
     }
-    store(record.code, code_);
+    put(record.code, code_);
     // A 7-byte field holds a 6-character locator; an 8- or 10-character one keeps its first 6.
     std::string_view grid = cp932::trim(converted(fields_[kGridsquare]));
-    store(record.gl, grid.size() > 6 ? grid.substr(0, 6) : grid);
-    store(record.qsl, converted(fields_[kQslRcvd]));
+    cut += store(record.gl, grid.substr(0, 6)) || grid.size() > 6 || replaced_;
+    put(record.qsl, converted(fields_[kQslRcvd]));
 
     // The _INTL fields are ADIF's Unicode forms, used when the plain field is absent.
     auto plainOrIntl = [this](Field plain, Field intl) {
         return converted(fields_[plain].empty() ? fields_[intl] : fields_[plain]);
     };
-    store(record.name, plainOrIntl(kName, kNameIntl));
-    store(record.qth, plainOrIntl(kQth, kQthIntl));
-    store(record.remarks1, plainOrIntl(kComment, kCommentIntl));
-    store(record.remarks2, plainOrIntl(kNotes, kNotesIntl));
+    put(record.name, plainOrIntl(kName, kNameIntl));
+    put(record.qth, plainOrIntl(kQth, kQthIntl));
+    put(record.remarks1, plainOrIntl(kComment, kCommentIntl));
+    put(record.remarks2, plainOrIntl(kNotes, kNotesIntl));
+    return cut;
 }

@@ -31,6 +31,7 @@ public:
         kFreq,
         kBand,
         kMode,
+        kSubmode,
         kRstSent,
         kRstRcvd,
         kSrxString,
@@ -53,13 +54,20 @@ private:
     // Collects the fields from pos up to and including the next <EOR> or <EOH>, or to the end.
     End collect(std::string_view text, std::size_t& pos, bool& anyTag);
     bool readable() const;
-    void read(QsoRecord& record);
-    // A field's text in CP932: UTF-8 is converted, other bytes are kept as they are.
+    // Fills the record; how many of its fields were cut or changed.
+    int read(QsoRecord& record);
+    // A field's text in CP932: UTF-8 is converted, other bytes are kept as they are. Sets replaced_
+    // when a character had no CP932 form.
     std::string_view converted(std::string_view data);
+    // MODE, or SUBMODE where MODE is a family that korvane does not filter on.
+    std::string_view mode() const;
+    // The record's frequency from FREQ or BAND; true when FREQ was not taken as it stands.
+    bool storeFrequency(QsoRecord& record);
 
     std::array<std::string_view, kFieldCount> fields_{};
     // Kept between records, so converting or compacting a field allocates only when it outgrows
     // them.
     std::string conversion_;
     std::string code_;
+    bool replaced_ = false;
 };

@@ -94,12 +94,12 @@ bool CsvLogReader::next(std::string_view text, bool atEnd, QsoRecord& record, Fr
     for (int cr = 0; cr < 2 && end != 0 && text[end - 1] == '\r'; ++cr) {
         --end;
     }
-    frame.readable = readLine(text.data(), text.data() + end, record);
+    frame.readable = readLine(text.data(), text.data() + end, record, frame.cutFields);
     frame.marked = frame.readable;
     return true;
 }
 
-bool CsvLogReader::readLine(const char* line, const char* end, QsoRecord& record) {
+bool CsvLogReader::readLine(const char* line, const char* end, QsoRecord& record, int& cutFields) {
     if (!splitPlain(line, end)) {
         split(line, end);
     }
@@ -115,13 +115,7 @@ bool CsvLogReader::readLine(const char* line, const char* end, QsoRecord& record
     if (!QsoTimestamp::fromHamlog(date, time.substr(0, 5))) {
         return false;
     }
-    std::string_view call = trimmed(fields_[column(QsoRecord::kCall)]);
-    std::size_t slash = 0;
-    while (slash < call.size() && call[slash] != '/') {
-        ++slash;
-    }
-    store(record.call, call.substr(0, slash));
-    store(record.portable, slash < call.size() ? call.substr(slash + 1) : std::string_view());
+    int cut = storeCall(record, trimmed(fields_[column(QsoRecord::kCall)]));
     // A real "yy/mm/dd hh:mm" is written back as the same digits, so they are taken as they stand.
     const char yymmdd[6] = {date[0], date[1], date[3], date[4], date[6], date[7]};
     store(record.qsoDate, std::string_view(yymmdd, sizeof yymmdd));
@@ -130,9 +124,10 @@ bool CsvLogReader::readLine(const char* line, const char* end, QsoRecord& record
     // The fields after the time are taken as they stand.
     QsoRecord::forEachField(record, [&](auto& field, QsoRecord::Field which) {
         if (which > QsoRecord::kQsoTime) {
-            store(field, fields_[column(which)]);
+            cut += store(field, fields_[column(which)]);
         }
     });
+    cutFields = cut;
     return true;
 }
 

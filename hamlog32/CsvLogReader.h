@@ -19,7 +19,7 @@ public:
     bool next(std::string_view text, bool atEnd, QsoRecord& record, Frame& frame) override;
 
 private:
-    bool readLine(const char* line, const char* end, QsoRecord& record);
+    bool readLine(const char* line, const char* end, QsoRecord& record, int& cutFields);
     // Splits the line ending at end into fields_ when it holds no quote, so that every comma ends
     // a field; false (fields_ undefined) when it finds one.
     bool splitPlain(const char* line, const char* end);

@@ -1,4 +1,4 @@
-// The six C exports of HAMLOG32.DLL; each hands over to the core at once.
+// The C exports of HAMLOG32.DLL; each hands over to the core at once.
 #include "hamlog32/HamlogExports.h"
 
 #include "hamlog32/AddressCode.h"
@@ -17,6 +17,10 @@ HAMLOG_API int32_t HAMLOG_CALL HamlogOpen(int32_t, void* work, const char* path,
 
 HAMLOG_API int32_t HAMLOG_CALL THW_read(void* work, int32_t recordNumber, int32_t) {
     return WorkArea::read(work, recordNumber);
+}
+
+HAMLOG_API int32_t HAMLOG_CALL THW_cutFields(void* work) {
+    return WorkArea::cutFields(work);
 }
 
 HAMLOG_API int32_t HAMLOG_CALL HamlogClose(void* work, int32_t) {

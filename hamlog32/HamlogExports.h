@@ -1,4 +1,4 @@
-// The C interface of HAMLOG32.DLL: the six exports korvane calls, and the work area they share.
+// The C interface of HAMLOG32.DLL: the exports korvane calls, and the work area they share.
 #pragma once
 
 #include "common/HamlogInterface.h"
@@ -51,6 +51,11 @@ HAMLOG_API HamlogOpenFunction HamlogOpen;
 
 // Copies record number recordNumber (1 = first readable record of the file) to the start of work.
 HAMLOG_API HamlogReadFunction THW_read;
+
+// How many fields of the record the last successful THW_read left in work were cut to fit it, or
+// hold characters that CP932 has no form for (written as '?'); 0 when none, or when the area is
+// not open or no record was read since it was opened.
+HAMLOG_API HamlogCutFieldsFunction THW_cutFields;
 
 // Frees the state of the area; harmless on an area that is not open or was closed already.
 HAMLOG_API HamlogCloseFunction HamlogClose;

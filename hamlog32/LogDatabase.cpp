@@ -106,6 +106,7 @@ void LogDatabase::probe() {
     while (step(first_, frame, &framed)) {
         if (frame.readable) {
             firstKept_ = true;
+            firstCutFields_ = frame.cutFields;
         }
         if (frame.marked) {
             recognised_ = true;
@@ -125,6 +126,7 @@ bool LogDatabase::read(std::size_t number, QsoRecord& record) {
     }
     if (number == 1 && firstKept_) {
         record = first_;
+        cutFields_ = firstCutFields_;
         return true;
     }
     LogReader::Frame frame;
@@ -140,6 +142,9 @@ bool LogDatabase::read(std::size_t number, QsoRecord& record) {
             std::string_view text = lookup_->data();
             if (!text.empty() && reader_->next(text, lookup_->atEnd(), record, frame)) {
                 // The file may have been changed since the record was numbered.
+                if (frame.readable) {
+                    cutFields_ = frame.cutFields;
+                }
                 return frame.readable;
             }
             if (lookup_->atEnd()) {
@@ -158,5 +163,6 @@ bool LogDatabase::read(std::size_t number, QsoRecord& record) {
         }
         known += frame.readable ? 1 : 0; // step numbered it
     }
+    cutFields_ = frame.cutFields;
     return true;
 }

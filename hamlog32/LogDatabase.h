@@ -50,6 +50,10 @@ public:
     // straight from the window; a record read before is read again from where it stands.
     bool read(std::size_t number, QsoRecord& record);
 
+    // How many fields of the record the last successful read filled were cut or changed (0 before
+    // the first).
+    int cutFields() const { return cutFields_; }
+
 private:
     LogDatabase(std::unique_ptr<LogSource> source, LogFormat format, std::uint64_t start,
                 std::size_t windowBytes);
@@ -72,6 +76,8 @@ private:
     // frame starts before the end of a file of at most kMaxFileBytes, so 32 bits hold it.
     std::deque<std::uint32_t> offsets_;
     QsoRecord first_{}; // record 1 when probe() read it
+    int firstCutFields_ = 0;
+    int cutFields_ = 0;
     bool firstKept_ = false;
     bool recognised_ = false;
     bool sawText_ = false;

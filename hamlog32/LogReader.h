@@ -4,7 +4,10 @@
 #include "common/ByteCopy.h"
 #include "common/Cp932.h"
 #include "common/QsoRecord.h"
+#include "hamlog32/CallSign.h"
+#include "hamlog32/QsoTimestamp.h"
 
+#include <array>
 #include <cstddef>
 #include <cstring>
 #include <string_view>
@@ -19,6 +22,7 @@ public:
         // ADIF <EOR> or header end), so a text without QSOs can still be told from one of another
         // kind.
         bool marked = false;
+        int cutFields = 0; // of a readable record: fields cut to fit or changed (see WorkArea)
     };
 
     virtual ~LogReader() = default;
@@ -30,12 +34,14 @@ public:
     virtual bool next(std::string_view text, bool atEnd, QsoRecord& record, Frame& frame) = 0;
 
 protected:
+    static constexpr int kJapanHoursAheadOfUtc = 9;
+
     // QsoRecord::setText for any view, also one without storage (an absent field). Inline and
     // without library calls, as it runs for every field of every record: the width is a constant,
     // so the zero fill is a few stores, and the copy is a few word moves. The character boundary
-    // is only looked for when the last byte kept is not ASCII.
+    // is only looked for when the last byte kept is not ASCII. True when bytes were left out.
     template <std::size_t N>
-    static void store(char (&field)[N], std::string_view value) {
+    static bool store(char (&field)[N], std::string_view value) {
         std::size_t n = value.size() < N ? value.size() : N;
         if (n != 0 && static_cast<unsigned char>(value[n - 1]) >= 0x80 &&
             cp932::boundaryAtOrBefore(value, n) != n) {
@@ -43,5 +49,24 @@ protected:
         }
         std::memset(field, 0, N);
         copyBytes(field, value.substr(0, n));
+        return n != value.size();
+    }
+
+    // Stores the date and time of a QSO, given in UTC or in Japan time, as Japan time ("J").
+    static void storeJapanTime(QsoRecord& record, const QsoTimestamp& when, bool utc) {
+        const QsoTimestamp japan = utc ? when.later(kJapanHoursAheadOfUtc) : when;
+        const std::array<char, 6> date = japan.yymmdd();
+        store(record.qsoDate, std::string_view(date.data(), date.size()));
+        const std::array<char, 4> hhmm = japan.hhmm();
+        const char time[5] = {hhmm[0], hhmm[1], hhmm[2], hhmm[3], 'J'};
+        store(record.qsoTime, std::string_view(time, sizeof time));
+    }
+
+    // Stores a call as CallSign splits it into the call and portable fields; how many of the two
+    // lost text.
+    static int storeCall(QsoRecord& record, std::string_view written) {
+        const CallSign call(written);
+        return int(store(record.call, call.station())) +
+               int(store(record.portable, call.portable()) || call.shortened());
     }
 };

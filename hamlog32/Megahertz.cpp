@@ -22,6 +22,21 @@ bool isBlank(char c) {
 } // namespace
 
 std::optional<Megahertz> Megahertz::parseLeading(std::string_view text) {
+    const char* numberEnd = nullptr;
+    return parseAt(text, numberEnd);
+}
+
+std::optional<Megahertz> Megahertz::parse(std::string_view text) {
+    const char* numberEnd = nullptr;
+    std::optional<Megahertz> value = parseAt(text, numberEnd);
+    const char* end = text.data() + text.size();
+    while (value && numberEnd != end && isBlank(*numberEnd)) {
+        ++numberEnd;
+    }
+    return value && numberEnd == end ? value : std::nullopt;
+}
+
+std::optional<Megahertz> Megahertz::parseAt(std::string_view text, const char*& numberEnd) {
     const char* p = text.data();
     const char* end = p + text.size();
     while (p != end && isBlank(*p)) {
@@ -53,6 +68,7 @@ std::optional<Megahertz> Megahertz::parseLeading(std::string_view text) {
         }
         anyDigit = anyDigit || p != fractionDigits;
     }
+    numberEnd = p;
     if (!anyDigit) {
         return std::nullopt;
     }
@@ -62,17 +78,28 @@ std::optional<Megahertz> Megahertz::parseLeading(std::string_view text) {
     return Megahertz(whole * kHertzPerMegahertz + fraction, belowHertz);
 }
 
-std::string Megahertz::compact(std::size_t maxBytes) const {
+std::string Megahertz::compact(std::size_t maxBytes, bool* cut) const {
     std::string whole = std::to_string(hertz_ / kHertzPerMegahertz);
     if (whole.size() > maxBytes) {
+        if (cut) {
+            *cut = true;
+        }
         return {};
     }
     std::string fraction =
         std::to_string(hertz_ % kHertzPerMegahertz + kHertzPerMegahertz).substr(1);
+    auto dropTrailingZeros = [&fraction] {
+        while (!fraction.empty() && fraction.back() == '0') {
+            fraction.pop_back();
+        }
+    };
+    dropTrailingZeros();
     std::size_t room = maxBytes - whole.size();
-    fraction.resize(room > 1 ? std::min(fraction.size(), room - 1) : 0);
-    while (!fraction.empty() && fraction.back() == '0') {
-        fraction.pop_back();
+    std::size_t kept = room > 1 ? std::min(fraction.size(), room - 1) : 0;
+    if (cut) {
+        *cut = belowHertz_ || kept < fraction.size();
     }
+    fraction.resize(kept);
+    dropTrailingZeros();
     return fraction.empty() ? whole : whole + "." + fraction;
 }

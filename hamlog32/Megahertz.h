@@ -14,6 +14,10 @@ public:
     // large for the representation saturate and so fall outside every band.
     static std::optional<Megahertz> parseLeading(std::string_view text);
 
+    // The number when it is the whole text but for blanks around it (an ADIF frequency such as
+    // "7.025"); none for "7,025", "7.025MHz" or "".
+    static std::optional<Megahertz> parse(std::string_view text);
+
     static constexpr Megahertz fromHertz(std::uint64_t hertz) { return Megahertz(hertz, false); }
 
     std::uint64_t hertz() const { return hertz_; }
@@ -24,10 +28,14 @@ public:
     }
 
     // The value in MHz without trailing zeros ("7.025", "144.1", "1200"), fraction digits dropped
-    // from the end until it fits maxBytes; empty when even the integer part does not fit.
-    std::string compact(std::size_t maxBytes) const;
+    // from the end until it fits maxBytes; empty when even the integer part does not fit. cut, if
+    // given, tells whether a digit of the value was left out.
+    std::string compact(std::size_t maxBytes, bool* cut = nullptr) const;
 
 private:
+    // The leading number of text as parseLeading reads it; numberEnd is set to just after it.
+    static std::optional<Megahertz> parseAt(std::string_view text, const char*& numberEnd);
+
     constexpr Megahertz(std::uint64_t hertz, bool belowHertz)
         : hertz_(hertz), belowHertz_(belowHertz) {}
 

@@ -120,6 +120,14 @@ std::int32_t WorkArea::read(void* work, std::int32_t recordNumber) {
     }
 }
 
+std::int32_t WorkArea::cutFields(const void* work) {
+    if (!work) {
+        return 0;
+    }
+    LogDatabase* database = openDatabase(work);
+    return database ? static_cast<std::int32_t>(database->cutFields()) : 0;
+}
+
 std::int32_t WorkArea::close(void* work) {
     if (!work) {
         return kHamlogOk;

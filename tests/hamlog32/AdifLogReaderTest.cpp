@@ -39,7 +39,7 @@ TEST(AdifLogReader, ReadsRecordsAsTheTableSays) {
                      field("SRX_STRING", "100 110 H") + field("GRIDSQUARE", "PM95ab12") +
                      field("QSL_RCVD", "Y") + field("NAME", "Taro") + field("QTH", "Tokyo") +
                      field("COMMENT", "c1") + field("NOTES", "n1")),
-         {"JA1ABC|3|240501|1205J|599|579|7.025|CW|100110H|PM95ab|Y|Taro|Tokyo|c1|n1"}},
+         {"JA1ABC|3|240501|1205J|599|579|7.025|CW|100110H|PM95ab|Y|Taro|Tokyo|c1|n1 [cut 1]"}},
         {"no header, names in any case, TYPE part, data holding '<' and '>'",
          "<call:6:S>JA1XYZ<Qso_Date:8:D>20240501<time_on:6:T>101530<Freq:7:N>144.100"
          "<comment:8>a<b>:c<d><eor>",
@@ -69,9 +69,10 @@ TEST(AdifLogReader, ReadsRecordsAsTheTableSays) {
              qso("F7", date, "0000", field("BAND", "160m")) +
              qso("F8", date, "0000", field("BAND", "nowhere")) +
              qso("F9", date, "0000", field("FREQ", "123456789")),
-         {"F1||240501|0900J|||1296.123", "F2||240501|0900J|||14.02534", "F3||240501|0900J|||7",
-          "F4||240501|0900J|||430", "F5||240501|0900J|||1200", "F6||240501|0900J|||144",
-          "F7||240501|0900J|||1.9", "F8||240501|0900J", "F9||240501|0900J"}},
+         {"F1||240501|0900J|||1296.123 [cut 1]", "F2||240501|0900J|||14.02534 [cut 1]",
+          "F3||240501|0900J|||7", "F4||240501|0900J|||430", "F5||240501|0900J|||1200",
+          "F6||240501|0900J|||144 [cut 1]", "F7||240501|0900J|||1.9", "F8||240501|0900J",
+          "F9||240501|0900J [cut 1]"}},
         {"records without CALL or a real date and time are skipped; numbering has no gaps",
          qso("", date, "0000") + field("QSO_DATE", date) + field("TIME_ON", "0000") + "<EOR>" +
              qso("BAD1", "2024050", "0000") + qso("BAD2", "20240230", "0000") +
@@ -86,6 +87,41 @@ TEST(AdifLogReader, ReadsRecordsAsTheTableSays) {
              qso("G2", date, "0000", field("MODE", "FT8")) +
              "<CALL:99999999999999999999999>G3<QSO_DATE:8>20240501<TIME_ON:4>0000<EOR>",
          {"G1||240501|0900J", "G2||240501|0900J||||FT8"}},
+        {"a FREQ in no band gives way to a BAND that names one; a FREQ in a band stays",
+         qso("K1", date, "0000", field("FREQ", "7010") + field("BAND", "40m")) +
+             qso("K2", date, "0000", field("FREQ", "7,010") + field("BAND", "40m")) +
+             qso("K3", date, "0000", field("FREQ", "0.0") + field("BAND", "20m")) +
+             qso("K4", date, "0000", field("FREQ", "14.025") + field("BAND", "40m")) +
+             qso("K5", date, "0000", field("FREQ", "5.3585") + field("BAND", "60m")) +
+             qso("K6", date, "0000", field("FREQ", "10368.1") + field("BAND", "3cm")) +
+             qso("K7", date, "0000", field("FREQ", "7,010")) +
+             qso("K8", date, "0000", field("FREQ", "7.025MHz")),
+         {"K1||240501|0900J|||7 [cut 1]", "K2||240501|0900J|||7 [cut 1]",
+          "K3||240501|0900J|||14 [cut 1]", "K4||240501|0900J|||14.025", "K5||240501|0900J|||5.3585",
+          "K6||240501|0900J|||10368.1", "K7||240501|0900J|||7 [cut 1]",
+          "K8||240501|0900J|||7.025 [cut 1]"}},
+        {"SUBMODE names the mode of a family; the modes korvane filters on keep theirs",
+         // As WSJT-X writes a QSO.
+         "<call:6>JA1ABC <gridsquare:4>PM95 <mode:4>MFSK <submode:3>FT4 <rst_sent:3>-10 "
+         "<rst_rcvd:3>-05 <qso_date:8>20240501 <time_on:6>031500 <qso_date_off:8>20240501 "
+         "<time_off:6>031600 <band:3>20m <freq:9>14.080000 <station_callsign:6>JA1XYZ "
+         "<my_gridsquare:6>PM95ab <eor>\n" +
+             qso("M2", date, "0000", field("MODE", "PSK") + field("SUBMODE", "PSK31")) +
+             qso("M3", date, "0000", field("MODE", "SSB") + field("SUBMODE", "USB")) +
+             qso("M4", date, "0000", field("MODE", "CW") + field("SUBMODE", "PCW")) +
+             qso("M5", date, "0000", field("MODE", "RTTY") + field("SUBMODE", "ASCI")) +
+             qso("M6", date, "0000", field("MODE", "FT8")) +
+             qso("M7", date, "0000", field("MODE", "MFSK")) +
+             qso("M8", date, "0000", field("SUBMODE", "FT4")) +
+             qso("M9", date, "0000", field("MODE", "SSTV")),
+         {"JA1ABC||240501|1215J|-10|-05|14.08|FT4||PM95", "M2||240501|0900J||||PSK3 [cut 1]",
+          "M3||240501|0900J||||SSB", "M4||240501|0900J||||CW", "M5||240501|0900J||||RTTY",
+          "M6||240501|0900J||||FT8", "M7||240501|0900J||||MFSK", "M8||240501|0900J||||FT4",
+          "M9||240501|0900J||||SSTV"}},
+        {"a prefix before the call is the portable text, so stations under one prefix stay apart",
+         qso("JD1/JA1ABC", date, "0000") + qso("JD1/JG2XYZ", date, "0000") +
+             qso("KH0/JA1ABC/P", date, "0000"),
+         {"JA1ABC|JD1|240501|0900J", "JG2XYZ|JD1|240501|0900J", "JA1ABC|KH0|240501|0900J [cut 1]"}},
     };
     for (const AdifCase& c : cases) {
         EXPECT_EQ(log_test::describeAll(c.text, LogFormat::kAdif), c.expected) << c.what;

@@ -98,8 +98,14 @@ TEST(CsvLogReader, ReadsLinesAsTheTableSays) {
          "ab漢字漢字漢字,東京,r1,r2\n"
          "JA1XYZ,98/05/03,21:05J,599,579,7,PSK31,1001,,,a漢字漢字漢字,ソフト\\,,\n",
          {"JA1ABCDE|1234|980503|2105J|5991|579|1296.123|RTTY|1001001|PM95AA1|JJJJ|ab漢字漢字漢|"
-          "東京|r1|r2",
-          "JA1XYZ||980503|2105J|599|579|7|PSK3|1001|||a漢字漢字漢字|ソフト\\"}},
+          "東京|r1|r2 [cut 5]",
+          "JA1XYZ||980503|2105J|599|579|7|PSK3|1001|||a漢字漢字漢字|ソフト\\ [cut 1]"}},
+        {"a prefix before the call is the portable text, so stations under one prefix stay apart",
+         "JD1/JA1ABC,24/05/01,21:05J" + kRest + "\nJD1/JG2XYZ,24/05/01,21:06J" + kRest +
+             "\nKH0/JA1ABC/P,24/05/01,21:07J,599\nJA1ABCDEFG/JD1,24/05/01,21:08J,599\n",
+         {"JA1ABC|JD1|240501|2105J|599|579|7.025|CW|1001|PM95|J|Taro|Tokyo|r1|r2",
+          "JG2XYZ|JD1|240501|2106J|599|579|7.025|CW|1001|PM95|J|Taro|Tokyo|r1|r2",
+          "JA1ABC|KH0|240501|2107J|599 [cut 1]", "JA1ABCDE|JD1|240501|2108J|599 [cut 1]"}},
     };
     for (const CsvCase& c : cases) {
         EXPECT_EQ(log_test::describeAll(cp932::fromUtf8(c.utf8Text), LogFormat::kCsv), c.expected)

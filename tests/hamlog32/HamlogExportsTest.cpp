@@ -1,4 +1,4 @@
-// The built HAMLOG32.DLL loaded as korvane loads it, driven only through its six C exports.
+// The built HAMLOG32.DLL loaded as korvane loads it, driven only through its C exports.
 #include "hamlog32/HamlogExports.h"
 
 #include "common/AtomicFile.h"
@@ -17,6 +17,7 @@ protected:
     using ReadFn = HamlogReadFunction*;
     using CloseFn = HamlogCloseFunction*;
     using CheckFn = HamlogCheckFunction*;
+    using CutFieldsFn = HamlogCutFieldsFunction*;
 
     void SetUp() override {
         std::string error;
@@ -28,7 +29,8 @@ protected:
         close = library->function<CloseFn>("HamlogClose");
         freqPCheck = library->function<CheckFn>("FreqPCheck");
         chosonCheck = library->function<CheckFn>("ChosonCheck");
-        ASSERT_TRUE(version && open && read && close && freqPCheck && chosonCheck);
+        cutFields = library->function<CutFieldsFn>("THW_cutFields");
+        ASSERT_TRUE(version && open && read && close && freqPCheck && chosonCheck && cutFields);
     }
 
     std::string writeLog(const std::string& name, const std::string& bytes) {
@@ -59,6 +61,7 @@ protected:
     CloseFn close = nullptr;
     CheckFn freqPCheck = nullptr;
     CheckFn chosonCheck = nullptr;
+    CutFieldsFn cutFields = nullptr;
 };
 
 const std::string kCsv = "JA1AAA,98/05/03,21:05J,599,579,7.025,CW,1001,,,,,,\r\n"
@@ -118,6 +121,7 @@ TEST_F(HamlogExports, OpenFailuresLeaveAClosableArea) {
         ASSERT_EQ(open(0, work.data(), good.c_str(), 0, 1), 0);
         EXPECT_NE(open(0, work.data(), path.c_str(), 0, 1), 0) << path;
         EXPECT_EQ(read(work.data(), 1, 2), kHamlogNoRecord) << path;
+        EXPECT_EQ(cutFields(work.data()), 0) << path;
         EXPECT_EQ(close(work.data(), 1), 0);
         EXPECT_EQ(close(work.data(), 1), 0);
     }
@@ -143,6 +147,7 @@ TEST_F(HamlogExports, ReopeningAnAreaAndCopiesOfItAreSafe) {
     ASSERT_EQ(open(0, other.data(), path.c_str(), 0, 1), 0);
     for (unsigned char* area : {work.data(), copy.data()}) {
         EXPECT_EQ(read(area, 1, 2), kHamlogNoRecord);
+        EXPECT_EQ(cutFields(area), 0);
         EXPECT_EQ(close(area, 1), 0);
     }
     EXPECT_EQ(read(other.data(), 3, 2), 0);
@@ -154,11 +159,36 @@ TEST_F(HamlogExports, AreasNeverOpenedHoldNoLogWhateverTheirBytes) {
     for (unsigned char fill : {0x00, 0xA5, 0xFF}) {
         std::vector<unsigned char> work(kHamlogWorkAreaSize, fill);
         EXPECT_EQ(read(work.data(), 1, 2), kHamlogNoRecord) << int(fill);
+        EXPECT_EQ(cutFields(work.data()), 0) << int(fill);
         EXPECT_EQ(close(work.data(), 1), 0) << int(fill);
         EXPECT_EQ(readAll(work.data(), path),
                   (std::vector<std::string>{"JA1AAA", "JA1BBB", "JA1CCC"}));
     }
     EXPECT_EQ(read(nullptr, 1, 2), kHamlogNoRecord);
+    EXPECT_EQ(cutFields(nullptr), 0);
+}
+
+TEST_F(HamlogExports, CutFieldsCountsTheRecordLastRead) {
+    const std::string path =
+        writeLog("QSO.CSV", "JA1AAA,98/05/03,21:05J,599,579,7.025,CW,1001,,,Taro,,,\r\n"
+                            "KH0/JA1ABCDEF/P,98/05/03,21:06J,599,579,7.025,CW,1001,,,"
+                            "Taro Yamada Jr.,,,\r\n");
+    std::vector<unsigned char> work(kHamlogWorkAreaSize, 0);
+    ASSERT_EQ(open(0, work.data(), path.c_str(), 0, 1), 0);
+    EXPECT_EQ(cutFields(work.data()), 0) << "no record read yet";
+    ASSERT_EQ(read(work.data(), 2, 2), 0);
+    QsoRecord record;
+    std::memcpy(&record, work.data(), sizeof record);
+    EXPECT_EQ(log_test::describe(record),
+              "JA1ABCDE|KH0|980503|2106J|599|579|7.025|CW|1001|||Taro Yamada J");
+    EXPECT_EQ(cutFields(work.data()), 3) << "call, portable and name";
+    ASSERT_EQ(read(work.data(), 1, 2), 0);
+    EXPECT_EQ(cutFields(work.data()), 0);
+    ASSERT_EQ(read(work.data(), 2, 2), 0);
+    EXPECT_NE(read(work.data(), 3, 2), 0);
+    EXPECT_EQ(cutFields(work.data()), 3) << "a failed read leaves the record and its count";
+    close(work.data(), 1);
+    EXPECT_EQ(cutFields(work.data()), 0);
 }
 
 TEST_F(HamlogExports, ClassificationExports) {

@@ -13,16 +13,29 @@
 
 namespace log_test {
 
-// Every record of text read as format, in numbering order.
-inline std::vector<QsoRecord> records(const std::string& text, LogFormat format) {
-    std::vector<QsoRecord> out;
+struct ReadRecord {
+    QsoRecord record;
+    int cutFields;
+};
+
+// Every record of text read as format, in numbering order, with its count of cut fields.
+inline std::vector<ReadRecord> readAll(const std::string& text, LogFormat format) {
+    std::vector<ReadRecord> out;
     std::unique_ptr<LogDatabase> database = LogDatabase::fromText(text, format);
     if (!database) {
         return out;
     }
     QsoRecord record;
     for (std::size_t n = 1; database->read(n, record); ++n) {
-        out.push_back(record);
+        out.push_back({record, database->cutFields()});
+    }
+    return out;
+}
+
+inline std::vector<QsoRecord> records(const std::string& text, LogFormat format) {
+    std::vector<QsoRecord> out;
+    for (const ReadRecord& r : readAll(text, format)) {
+        out.push_back(r.record);
     }
     return out;
 }
@@ -56,10 +69,14 @@ inline std::string describe(const QsoRecord& r) {
     return out;
 }
 
+// Each record described, followed by " [cut N]" when N of its fields were cut or changed.
 inline std::vector<std::string> describeAll(const std::string& text, LogFormat format) {
     std::vector<std::string> out;
-    for (const QsoRecord& r : records(text, format)) {
-        out.push_back(describe(r));
+    for (const ReadRecord& r : readAll(text, format)) {
+        out.push_back(describe(r.record));
+        if (r.cutFields != 0) {
+            out.back() += " [cut " + std::to_string(r.cutFields) + "]";
+        }
     }
     return out;
 }
