@@ -3,5 +3,5 @@
 #include "fuzz/LogReaderFuzzing.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    return log_fuzzing::run(data, size, LogFormat::kCsv, "JU");
+    return log_fuzzing::run(data, size, LogFormat::kCsv, "J");
 }

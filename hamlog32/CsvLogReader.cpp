@@ -111,16 +111,14 @@ bool CsvLogReader::readLine(const char* line, const char* end, QsoRecord& record
     if (zone != 'J' && zone != 'U') {
         return false;
     }
-    std::string_view date = trimmed(fields_[column(QsoRecord::kQsoDate)]);
-    if (!QsoTimestamp::fromHamlog(date, time.substr(0, 5))) {
+    std::optional<QsoTimestamp> when =
+        QsoTimestamp::fromHamlog(trimmed(fields_[column(QsoRecord::kQsoDate)]), time.substr(0, 5));
+    if (!when) {
         return false;
     }
+    // UTC is kept as Japan time, as the ADIF reader keeps it, so both exports of a log agree.
+    storeJapanTime(record, *when, zone == 'U');
     int cut = storeCall(record, trimmed(fields_[column(QsoRecord::kCall)]));
-    // A real "yy/mm/dd hh:mm" is written back as the same digits, so they are taken as they stand.
-    const char yymmdd[6] = {date[0], date[1], date[3], date[4], date[6], date[7]};
-    store(record.qsoDate, std::string_view(yymmdd, sizeof yymmdd));
-    const char hhmm[5] = {time[0], time[1], time[3], time[4], zone};
-    store(record.qsoTime, std::string_view(hhmm, sizeof hhmm));
     // The fields after the time are taken as they stand.
     QsoRecord::forEachField(record, [&](auto& field, QsoRecord::Field which) {
         if (which > QsoRecord::kQsoTime) {

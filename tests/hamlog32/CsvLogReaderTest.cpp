@@ -54,14 +54,14 @@ TEST(CsvLogReader, ReadsLinesAsTheTableSays) {
          {"JA1ABC||980503|2105J|599|579|7.025|CW|1001|PM95|J|Taro|Tokyo|r1|r2"}},
         {"missing last field, no line end",
          "JA1ABC,05/12/31,00:00U" + kRest,
-         {"JA1ABC||051231|0000U|599|579|7.025|CW|1001|PM95|J|Taro|Tokyo|r1|r2"}},
+         {"JA1ABC||051231|0900J|599|579|7.025|CW|1001|PM95|J|Taro|Tokyo|r1|r2"}},
         {"short line: missing fields are empty",
          "JA1ABC,98/05/03,21:05J\n",
          {"JA1ABC||980503|2105J"}},
         {"quoted fields, doubled quotes, commas inside quotes, blanks kept in the frequency",
          "\"JA1ABC/1\",\"98/05/03\",\"21:05u\",\"59\",\"59\",\"   7.05\",\"SSB\",\"100110\",\"\","
          "\"\",\"Name \"\"Q\"\"\",\"Tokyo, Chiyoda\",\"a,b\",\"\",\"\"\n",
-         {"JA1ABC|1|980503|2105U|59|59|   7.05|SSB|100110|||Name \"Q\"|Tokyo, Chiyoda|a,b"}},
+         {"JA1ABC|1|980504|0605J|59|59|   7.05|SSB|100110|||Name \"Q\"|Tokyo, Chiyoda|a,b"}},
         {"blank and malformed lines are skipped, numbering has no gaps",
          "Call,Date,Time,His,My,Freq,Mode,Code,GL,QSL,Name,QTH,Rem1,Rem2,x\r\n"
          "JA1AAA,98/05/03,21:05J" +
@@ -106,6 +106,13 @@ TEST(CsvLogReader, ReadsLinesAsTheTableSays) {
          {"JA1ABC|JD1|240501|2105J|599|579|7.025|CW|1001|PM95|J|Taro|Tokyo|r1|r2",
           "JG2XYZ|JD1|240501|2106J|599|579|7.025|CW|1001|PM95|J|Taro|Tokyo|r1|r2",
           "JA1ABC|KH0|240501|2107J|599 [cut 1]", "JA1ABCDE|JD1|240501|2108J|599 [cut 1]"}},
+        {"UTC is kept as Japan time, the date rolling over months, years and leap days",
+         "U1,23/12/31,14:59U\nU2,23/12/31,15:00U\nU3,24/01/31,20:00U\nU4,24/02/28,20:00U\n"
+         "U5,23/02/28,20:00U\nU6,00/02/28,15:00U\nU7,79/12/31,23:59U\nU8,80/02/28,15:00U\n"
+         "U9,24/02/29,15:00J\n",
+         {"U1||231231|2359J", "U2||240101|0000J", "U3||240201|0500J", "U4||240229|0500J",
+          "U5||230301|0500J", "U6||000229|0000J", "U7||800101|0859J", "U8||800229|0000J",
+          "U9||240229|1500J"}},
     };
     for (const CsvCase& c : cases) {
         EXPECT_EQ(log_test::describeAll(cp932::fromUtf8(c.utf8Text), LogFormat::kCsv), c.expected)
@@ -196,9 +203,9 @@ TEST(CsvLogReader, StoresFieldsAtTheirWidthsAsTheTableSays) {
         {"blanks before an unquoted field are kept, before a quoted one skipped",
          head + ", 59,  \"57\" ,  7.025\n",
          {headOut + "| 59|57|  7.025"}},
-        {"call, date and time are trimmed; the zone letter is upper cased",
+        {"call, date and time are trimmed; a lower case zone letter is read",
          "\tJA1ABC/2 ,\t98/05/03 , 21:05u\t,599\n",
-         {"JA1ABC|2|980503|2105U|599"}},
+         {"JA1ABC|2|980504|0605J|599"}},
         {"quotes around the date and time", "\"JA1ABC\",\"98/05/03\", \"21:05J\"\n", {headOut}},
     };
     for (const auto& c : cases) {
