@@ -1,9 +1,10 @@
-// Reading HAMLOG CSV lines: quoted fields, "yy/mm/dd" dates and "hh:mm" times with a zone letter.
+// Reading HAMLOG CSV records: quoted fields, "yy/mm/dd" dates and "hh:mm" times with a zone letter.
 #include "hamlog32/CsvLogReader.h"
 
 #include "common/Cp932.h"
 #include "hamlog32/QsoTimestamp.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -76,6 +77,36 @@ char upperZone(char letter) {
     return letter == 'j' || letter == 'u' ? static_cast<char>(letter - 'a' + 'A') : letter;
 }
 
+// The time of a QSO from its trimmed date and time fields ("yy/mm/dd", "hh:mmJ"), and its zone
+// letter upper cased; none when they are not a real date and time in zone J or U.
+std::optional<QsoTimestamp> timestampOf(std::string_view date, std::string_view time, char& zone) {
+    if (time.size() != 6) {
+        return std::nullopt;
+    }
+    zone = upperZone(time[5]);
+    if (zone != 'J' && zone != 'U') {
+        return std::nullopt;
+    }
+    return QsoTimestamp::fromHamlog(date, time.substr(0, 5));
+}
+
+// True when a line starts with a call, a date and a time as a QSO's line does (quoted or not).
+bool startsQso(std::string_view line) {
+    auto nextField = [&line] {
+        std::size_t comma = line.find(',');
+        std::string_view field = trimmed(line.substr(0, comma));
+        line = comma == std::string_view::npos ? std::string_view() : line.substr(comma + 1);
+        if (field.size() >= 2 && field.front() == '"' && field.back() == '"') {
+            field = field.substr(1, field.size() - 2);
+        }
+        return field;
+    };
+    nextField();
+    std::string_view date = nextField();
+    char zone;
+    return timestampOf(date, nextField(), zone).has_value();
+}
+
 } // namespace
 
 bool CsvLogReader::next(std::string_view text, bool atEnd, QsoRecord& record, Frame& frame) {
@@ -83,36 +114,104 @@ bool CsvLogReader::next(std::string_view text, bool atEnd, QsoRecord& record, Fr
     std::size_t end;
     if (newline) {
         end = static_cast<std::size_t>(static_cast<const char*>(newline) - text.data());
-        frame.length = end + 1;
     } else if (atEnd) {
         end = text.size();
-        frame.length = end;
     } else {
         return false;
     }
-    // CR LF, and CR CR LF as a CR LF file passed once more through a text-mode copy leaves it.
-    for (int cr = 0; cr < 2 && end != 0 && text[end - 1] == '\r'; ++cr) {
-        --end;
+    splitRecord(text.data(), end);
+    if (newline && openQuote_) {
+        // The line may end inside a quoted field that goes on over the line break.
+        std::size_t recordEnd = end;
+        switch (span(text, atEnd, recordEnd)) {
+        case Span::kNeedMore:
+            return false;
+        case Span::kRecord:
+            if (recordEnd != end) {
+                end = recordEnd;
+                splitRecord(text.data(), end);
+            }
+            break;
+        case Span::kLine:
+            break;
+        }
     }
-    frame.readable = readLine(text.data(), text.data() + end, record, frame.cutFields);
+    frame.length = end < text.size() ? end + 1 : end;
+    frame.readable = fill(record, frame.cutFields);
     frame.marked = frame.readable;
     return true;
 }
 
-bool CsvLogReader::readLine(const char* line, const char* end, QsoRecord& record, int& cutFields) {
-    if (!splitPlain(line, end)) {
-        split(line, end);
+void CsvLogReader::splitRecord(const char* text, std::size_t end) {
+    // CR LF, and CR CR LF as a CR LF file passed once more through a text-mode copy leaves it.
+    for (int cr = 0; cr < 2 && end != 0 && text[end - 1] == '\r'; ++cr) {
+        --end;
     }
-    std::string_view time = trimmed(fields_[column(QsoRecord::kQsoTime)]);
-    if (time.size() != 6) {
-        return false;
+    openQuote_ = false;
+    if (!splitPlain(text, text + end)) {
+        split(text, text + end);
     }
-    char zone = upperZone(time[5]);
-    if (zone != 'J' && zone != 'U') {
-        return false;
+}
+
+CsvLogReader::Span CsvLogReader::span(std::string_view text, bool atEnd, std::size_t& recordEnd) {
+    const std::size_t limit = std::min(text.size(), kMaxRecordBytes);
+    // Whether text holds all of the record that is looked at.
+    const bool whole = atEnd || text.size() >= kMaxRecordBytes;
+    std::size_t lineBreaks = 0;
+    bool quoted = false;
+    bool fieldStart = true;
+    for (std::size_t p = 0; p < limit; ++p) {
+        const char c = text[p];
+        if (quoted) {
+            if (c == '"') {
+                if (p + 1 == limit && !whole) {
+                    return Span::kNeedMore; // a closing quote, or the first of a doubled one
+                }
+                if (p + 1 < limit && text[p + 1] == '"') {
+                    ++p;
+                } else {
+                    quoted = false;
+                }
+            } else if (c == '\n') {
+                if (++lineBreaks > kMaxLineBreaks) {
+                    return Span::kLine;
+                }
+                std::size_t next = text.substr(0, limit).find('\n', p + 1);
+                if (next == std::string_view::npos && !whole) {
+                    return Span::kNeedMore;
+                }
+                // A QSO's line after the break means the quote was a stray one.
+                if (startsQso(text.substr(p + 1, std::min(next, limit) - p - 1))) {
+                    return Span::kLine;
+                }
+            }
+        } else if (fieldStart && c == ' ') {
+            continue; // blanks before a field, as split() skips them
+        } else if (fieldStart && c == '"') {
+            quoted = true;
+            fieldStart = false;
+        } else if (c == '\n') {
+            recordEnd = p;
+            return Span::kRecord;
+        } else {
+            fieldStart = c == ',';
+        }
     }
+    if (!whole) {
+        return Span::kNeedMore;
+    }
+    if (quoted || limit < text.size()) {
+        return Span::kLine; // never closed, or longer than a record may be
+    }
+    recordEnd = text.size(); // the log ends with the record
+    return Span::kRecord;
+}
+
+bool CsvLogReader::fill(QsoRecord& record, int& cutFields) {
+    char zone = 'J';
     std::optional<QsoTimestamp> when =
-        QsoTimestamp::fromHamlog(trimmed(fields_[column(QsoRecord::kQsoDate)]), time.substr(0, 5));
+        timestampOf(trimmed(fields_[column(QsoRecord::kQsoDate)]),
+                    trimmed(fields_[column(QsoRecord::kQsoTime)]), zone);
     if (!when) {
         return false;
     }
@@ -192,7 +291,7 @@ void CsvLogReader::split(const char* line, const char* end) {
 }
 
 // "" stands for one quote; text between the closing quote and the comma is kept (trimmed) so that
-// a stray quote never loses data. A field without its closing quote runs to the end of the line.
+// a stray quote never loses data. A field without its closing quote runs to the end of the text.
 const char* CsvLogReader::unquote(std::size_t field, const char* open, const char* end) {
     std::string& out = quoted_[field];
     out.clear();
@@ -205,6 +304,7 @@ const char* CsvLogReader::unquote(std::size_t field, const char* open, const cha
         out.append(p, quote);
         if (quote == end) {
             fields_[field] = out;
+            openQuote_ = true;
             return end;
         }
         if (quote + 1 != end && quote[1] == '"') {

@@ -1,4 +1,4 @@
-// Turbo HAMLOG's CSV export: one QSO a line, fifteen fields, Shift-JIS text.
+// Turbo HAMLOG's CSV export: one QSO a record, fifteen fields, Shift-JIS text.
 #pragma once
 
 #include "hamlog32/LogReader.h"
@@ -15,11 +15,26 @@ public:
         return field <= QsoRecord::kPortable ? 0 : field - 1;
     }
 
-    // A record is one line up to LF; CRs before the LF are not part of it.
+    // A record is one line up to LF; CRs before the LF are not part of it. A quoted field may hold
+    // line breaks: the record then ends at the LF after its closing quote. A quote that is not
+    // closed within kMaxLineBreaks line breaks, kMaxRecordBytes bytes or the log, or whose field
+    // would take in a line that reads as a QSO, is a stray one: its field ends with the line.
     bool next(std::string_view text, bool atEnd, QsoRecord& record, Frame& frame) override;
 
+    static constexpr std::size_t kMaxLineBreaks = 15;
+    static constexpr std::size_t kMaxRecordBytes = std::size_t(16) << 10;
+
 private:
-    bool readLine(const char* line, const char* end, QsoRecord& record, int& cutFields);
+    enum class Span { kLine, kRecord, kNeedMore };
+
+    // Splits text[0, end), CRs before end left out, into fields_.
+    void splitRecord(const char* text, std::size_t end);
+    // Where the record at the start of text ends when line breaks may stand in quoted fields:
+    // kRecord with recordEnd at its LF (or at the end of the log), kLine when it ends with its
+    // first line after all, kNeedMore when text ends before that is known.
+    static Span span(std::string_view text, bool atEnd, std::size_t& recordEnd);
+    // Fills record from fields_ when they hold a QSO; how many fields were cut goes to cutFields.
+    bool fill(QsoRecord& record, int& cutFields);
     // Splits the line ending at end into fields_ when it holds no quote, so that every comma ends
     // a field; false (fields_ undefined) when it finds one.
     bool splitPlain(const char* line, const char* end);
@@ -33,4 +48,6 @@ private:
     std::array<std::string_view, kFieldCount> fields_{};
     // Kept between records, so only the first quoted fields of a log allocate.
     std::array<std::string, kFieldCount> quoted_;
+    // Set by splitting: a quoted field ran to the end without its closing quote.
+    bool openQuote_ = false;
 };

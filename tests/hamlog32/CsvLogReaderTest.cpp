@@ -207,6 +207,20 @@ TEST(CsvLogReader, StoresFieldsAtTheirWidthsAsTheTableSays) {
          "\tJA1ABC/2 ,\t98/05/03 , 21:05u\t,599\n",
          {"JA1ABC|2|980504|0605J|599"}},
         {"quotes around the date and time", "\"JA1ABC\",\"98/05/03\", \"21:05J\"\n", {headOut}},
+        {"a quoted field may hold line breaks; the record ends at the LF after its closing quote",
+         "\"JA1ABC\",\"98/05/03\",\"21:05J\",\"599\",\"579\",\"7.025\",\"CW\",\"1001\",\"\",\"J\","
+         "\"Taro\",\"Tokyo\",\"line one\r\nline \"\"two\"\"\r\n\r\n\",\"r2\",\"0\"\r\n" +
+             head + ",599,579,7.025,CW,1001,,,\"Taro\nJr.\",\"a\nb\nc\"\n" + head +
+             ",599,579,\"7.025\"\r\n",
+         {headOut + "|599|579|7.025|CW|1001||J|Taro|Tokyo|line one\r\nline \"two\"\r\n\r\n|r2",
+          headOut + "|599|579|7.025|CW|1001|||Taro\nJr.|a\nb\nc", headOut + "|599|579|7.025"}},
+        {"a quote not closed before a QSO's line, within 15 line breaks or in the log is a stray "
+         "one",
+         head + ",599,579,7,CW,1001,,,Taro,\"Tokyo\n" + head + ",599\n" + head +
+             ",599,579,7,CW,1001,,,\"Taro" + repeat("\nnot a QSO", 16) + "\",r2\n" + head +
+             ",599,\"579\n\n",
+         {headOut + "|599|579|7|CW|1001|||Taro|Tokyo", headOut + "|599",
+          headOut + "|599|579|7|CW|1001|||Taro", headOut + "|599|579"}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(describeBytes(c.text), c.expected) << c.what;

@@ -81,6 +81,11 @@ TEST(LogDatabase, EveryWindowSizeReadsWhatTheWholeFileHolds) {
          csvLine("JA1AAA") + "\"JA1LNG\",98/05/03,21:05J,599,579,7,CW,1,,,,,\"a,\"\"" +
              longRemarks + "\",r2\r\n" + csvLine("JA1CCC"),
          {"JA1AAA", "JA1LNG", "JA1CCC"}},
+        {"quoted fields holding line breaks, longer than the window",
+         "QSO.CSV",
+         csvLine("JA1AAA") + "JA1LNB,98/05/03,21:05J,599,579,7,CW,1,,,,,\"a\r\n\r\nb\r\n" +
+             longRemarks + "\",r2\r\n" + csvLine("JA1CCC") + csvLine("JA1DDD", "") + ",\"x\n\"",
+         {"JA1AAA", "JA1LNB", "JA1CCC", "JA1DDD"}},
         {"ADIF header, records cut anywhere, a long one and one without <EOR>",
          "qso.adi",
          "Exported for a test\r\n" + adifField("ADIF_VER", "3.1.4") + "<EOH>\r\n" +
