@@ -167,7 +167,7 @@ std::string_view AdifLogReader::mode() const {
     std::string_view mode = cp932::trim(fields_[kMode]);
     std::string_view submode = cp932::trim(fields_[kSubmode]);
     for (std::string_view kept : kFilteredModes) {
-        if (cp932::equalsNoCase(mode, kept)) {
+        if (isName(mode, kept)) {
             return mode;
         }
     }
@@ -185,7 +185,7 @@ bool AdifLogReader::storeFrequency(QsoRecord& record) {
         store(record.freq, text);
         return cut;
     };
-    if (exact && BandPlan::indexOf(freq) != BandPlan::kOtherBand) {
+    if (exact && BandPlan::indexOf(*exact) != BandPlan::kOtherBand) {
         return storeMegahertz(*exact);
     }
     // A FREQ in no band (kHz written as MHz, a value off every band) or not a plain number

@@ -1,8 +1,6 @@
 // The band table behind FreqPCheck and the band labels.
 #include "hamlog32/BandPlan.h"
 
-#include "hamlog32/Megahertz.h"
-
 namespace {
 
 struct Band {
@@ -47,13 +45,14 @@ static_assert(inAscendingOrderWithoutOverlap());
 
 int BandPlan::indexOf(std::string_view text) {
     std::optional<Megahertz> value = Megahertz::parseLeading(text);
-    if (!value) {
-        return kOtherBand;
-    }
+    return value ? indexOf(*value) : kOtherBand;
+}
+
+int BandPlan::indexOf(const Megahertz& value) {
     // Only the first band whose top is not below the value can hold it.
     for (int i = 0; i < kBandCount; ++i) {
-        if (value->hertz() <= kBands[i].highHz) {
-            return value->within(kBands[i].lowHz, kBands[i].highHz) ? i : kOtherBand;
+        if (value.hertz() <= kBands[i].highHz) {
+            return value.within(kBands[i].lowHz, kBands[i].highHz) ? i : kOtherBand;
         }
     }
     return kOtherBand;
