@@ -155,12 +155,7 @@ bool AdifLogReader::next(std::string_view text, bool atEnd, QsoRecord& record, F
 }
 
 std::string_view AdifLogReader::converted(std::string_view data) {
-    replaced_ = false;
-    if (Utf8Text::isAscii(data) || !Utf8Text::isWellFormed(data)) {
-        return data;
-    }
-    replaced_ = Utf8Text::toCp932(data, conversion_);
-    return conversion_;
+    return Utf8Text::asCp932(data, conversion_, replaced_);
 }
 
 std::string_view AdifLogReader::mode() const {
@@ -213,8 +208,8 @@ int AdifLogReader::read(QsoRecord& record) {
     int cut = 0;
     // A field counts once, whether it was cut or had characters without a CP932 form.
     auto put = [&](auto& field, std::string_view text) { cut += store(field, text) || replaced_; };
-    const int callCut = storeCall(record, cp932::trim(converted(fields_[kCall])));
-    cut += callCut == 0 && replaced_ ? 1 : callCut;
+    const std::string_view call = cp932::trim(converted(fields_[kCall]));
+    cut += storeCall(record, call, replaced_);
     cut += storeFrequency(record);
     put(record.mode, converted(mode()));
     put(record.hisRst, converted(fields_[kRstSent]));

@@ -3,6 +3,7 @@
 
 #include "common/Cp932.h"
 #include "hamlog32/QsoTimestamp.h"
+#include "hamlog32/Utf8Text.h"
 
 #include <algorithm>
 #include <bit>
@@ -217,15 +218,24 @@ bool CsvLogReader::fill(QsoRecord& record, int& cutFields) {
     }
     // UTC is kept as Japan time, as the ADIF reader keeps it, so both exports of a log agree.
     storeJapanTime(record, *when, zone == 'U');
-    int cut = storeCall(record, trimmed(fields_[column(QsoRecord::kCall)]));
+    bool replaced = false;
+    const std::string_view call = trimmed(cp932Field(column(QsoRecord::kCall), replaced));
+    int cut = storeCall(record, call, replaced);
     // The fields after the time are taken as they stand.
     QsoRecord::forEachField(record, [&](auto& field, QsoRecord::Field which) {
         if (which > QsoRecord::kQsoTime) {
-            cut += store(field, fields_[column(which)]);
+            cut += store(field, cp932Field(column(which), replaced)) || replaced;
         }
     });
     cutFields = cut;
     return true;
+}
+
+std::string_view CsvLogReader::cp932Field(std::size_t column, bool& replaced) {
+    if (!utf8Fields_) {
+        return fields_[column];
+    }
+    return Utf8Text::asCp932(fields_[column], converted_[column], replaced);
 }
 
 // Bytes such as ',', '"', '/', CR and LF are never the trail byte of a Shift-JIS character, so

@@ -8,6 +8,10 @@
 
 class CsvLogReader : public LogReader {
 public:
+    // utf8Fields: fields that are well-formed UTF-8 are converted to CP932 (a UTF-8 export, or a
+    // log whose start does not tell); otherwise every byte is kept as it stands.
+    explicit CsvLogReader(bool utf8Fields = false) : utf8Fields_(utf8Fields) {}
+
     // A line holds the record's fields in layout order, the portable suffix written within the
     // call ("JA1ABC/1"); a fifteenth field is not used.
     static constexpr std::size_t kFieldCount = QsoRecord::kFieldCount - 1;
@@ -44,10 +48,15 @@ private:
     // Unescapes the quoted field whose opening quote is at open into quoted_[field]; returns where
     // the field ends (its comma, or end).
     const char* unquote(std::size_t field, const char* open, const char* end);
+    // A field's text in CP932 (see the constructor); replaced tells whether a character had no
+    // CP932 form.
+    std::string_view cp932Field(std::size_t column, bool& replaced);
 
     std::array<std::string_view, kFieldCount> fields_{};
-    // Kept between records, so only the first quoted fields of a log allocate.
+    // Kept between records, so only the first quoted or converted fields of a log allocate.
     std::array<std::string, kFieldCount> quoted_;
+    std::array<std::string, kFieldCount> converted_;
+    bool utf8Fields_;
     // Set by splitting: a quoted field ran to the end without its closing quote.
     bool openQuote_ = false;
 };

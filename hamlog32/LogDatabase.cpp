@@ -18,22 +18,34 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 // Small: a record read again is usually short, and the window grows for one that is not.
 constexpr std::size_t kLookupBytes = 4096;
 
+// The part of the head of a log (its first kDetectBytes) that its format and text encoding are
+// recognised from: when the log goes on after the head, a line cut by its end could look like
+// something it is not, so the head ends after its last line break.
+std::string_view detectable(std::string_view head, bool goesOn) {
+    std::size_t newline = goesOn ? head.rfind('\n') : std::string_view::npos;
+    return newline == std::string_view::npos ? head : head.substr(0, newline + 1);
+}
+
+std::uint64_t startAfterByteOrderMark(std::string_view head) {
+    return head.substr(0, 3) == kByteOrderMark ? 3 : 0;
+}
+
 std::size_t maxWindowBytes() {
     return static_cast<std::size_t>(std::min<std::uint64_t>(LogDatabase::kMaxFileBytes, SIZE_MAX));
 }
 
 } // namespace
 
-LogDatabase::LogDatabase(std::unique_ptr<LogSource> source, LogFormat format, std::uint64_t start,
+LogDatabase::LogDatabase(std::unique_ptr<LogSource> source, LogFormat format, std::string_view head,
                          std::size_t windowBytes)
     : source_(std::move(source)), format_(format), stream_(*source_, windowBytes, maxWindowBytes()),
       windowBytes_(windowBytes) {
     if (format == LogFormat::kAdif) {
         reader_ = std::make_unique<AdifLogReader>();
     } else {
-        reader_ = std::make_unique<CsvLogReader>();
+        reader_ = std::make_unique<CsvLogReader>(LogFormatDetector::mayHoldUtf8(head));
     }
-    stream_.seek(start);
+    stream_.seek(startAfterByteOrderMark(head));
     probe();
 }
 
@@ -42,9 +54,10 @@ std::unique_ptr<LogDatabase> LogDatabase::fromText(std::string text, LogFormat f
     if (text.size() > kMaxFileBytes) {
         return nullptr;
     }
-    std::uint64_t start = std::string_view(text).substr(0, 3) == kByteOrderMark ? 3 : 0;
+    std::string head(
+        detectable(std::string_view(text).substr(0, kDetectBytes), text.size() > kDetectBytes));
     return std::unique_ptr<LogDatabase>(new LogDatabase(
-        std::make_unique<TextLogSource>(std::move(text)), format, start, windowBytes));
+        std::make_unique<TextLogSource>(std::move(text)), format, head, windowBytes));
 }
 
 std::unique_ptr<LogDatabase> LogDatabase::open(const std::string& hostPath, OpenResult& result,
@@ -57,18 +70,10 @@ std::unique_ptr<LogDatabase> LogDatabase::open(const std::string& hostPath, Open
     }
     std::string head(static_cast<std::size_t>(std::min<std::uint64_t>(bytes, kDetectBytes)), '\0');
     head.resize(source->readAt(0, head.data(), head.size()));
-    std::string_view detectable = head;
-    if (head.size() < bytes) {
-        // A line cut by the end of what was read could look like something it is not.
-        std::size_t newline = detectable.rfind('\n');
-        if (newline != std::string_view::npos) {
-            detectable = detectable.substr(0, newline + 1);
-        }
-    }
-    LogFormat format = LogFormatDetector::detect(detectable, hostPath);
-    std::uint64_t start = detectable.substr(0, 3) == kByteOrderMark ? 3 : 0;
+    const std::string_view known = detectable(head, head.size() < bytes);
+    LogFormat format = LogFormatDetector::detect(known, hostPath);
     std::unique_ptr<LogDatabase> database(
-        new LogDatabase(std::move(source), format, start, windowBytes));
+        new LogDatabase(std::move(source), format, known, windowBytes));
     if (!database->recognised_ && database->sawText_) {
         result = OpenResult::kUnrecognised;
         return nullptr;

@@ -55,7 +55,9 @@ public:
     int cutFields() const { return cutFields_; }
 
 private:
-    LogDatabase(std::unique_ptr<LogSource> source, LogFormat format, std::uint64_t start,
+    // head: the detectable start of the log (see open()), which tells where the first record
+    // starts and how CSV text is encoded.
+    LogDatabase(std::unique_ptr<LogSource> source, LogFormat format, std::string_view head,
                 std::size_t windowBytes);
 
     // Frames the next record of the stream and consumes it, numbering it when it is readable (then

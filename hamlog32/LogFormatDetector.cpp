@@ -3,6 +3,7 @@
 
 #include "common/Cp932.h"
 #include "hamlog32/CsvLogReader.h"
+#include "hamlog32/Utf8Text.h"
 
 #include <cstring>
 
@@ -93,6 +94,10 @@ bool LogFormatDetector::isFieldTagAt(std::string_view text, std::size_t pos) {
     }
     return i > pos + 1 && i + 1 < text.size() && text[i] == ':' && text[i + 1] >= '0' &&
            text[i + 1] <= '9';
+}
+
+bool LogFormatDetector::mayHoldUtf8(std::string_view text) {
+    return text.substr(0, 3) == "\xEF\xBB\xBF" || Utf8Text::isWellFormed(text);
 }
 
 LogFormat LogFormatDetector::detect(std::string_view text, std::string_view fileName) {

@@ -63,10 +63,12 @@ protected:
     }
 
     // Stores a call as CallSign splits it into the call and portable fields; how many of the two
-    // lost text.
-    static int storeCall(QsoRecord& record, std::string_view written) {
+    // lost text, or 1 when the call had characters without a CP932 form ('replaced') and neither
+    // did.
+    static int storeCall(QsoRecord& record, std::string_view written, bool replaced) {
         const CallSign call(written);
-        return int(store(record.call, call.station())) +
-               int(store(record.portable, call.portable()) || call.shortened());
+        const int cut = int(store(record.call, call.station())) +
+                        int(store(record.portable, call.portable()) || call.shortened());
+        return cut == 0 && replaced ? 1 : cut;
     }
 };

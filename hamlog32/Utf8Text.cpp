@@ -5,11 +5,6 @@
 
 #include <algorithm>
 
-bool Utf8Text::isAscii(std::string_view text) {
-    return std::none_of(text.begin(), text.end(),
-                        [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-}
-
 bool Utf8Text::isWellFormed(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size()) {

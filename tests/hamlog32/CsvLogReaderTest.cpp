@@ -120,6 +120,28 @@ TEST(CsvLogReader, ReadsLinesAsTheTableSays) {
     }
 }
 
+// A UTF-8 export is read into CP932 as ADIF is: a character without a CP932 form becomes '?' and
+// its field counts as changed.
+TEST(CsvLogReader, ReadsUtf8ExportsAsCp932) {
+    const std::string line1 =
+        "JA1ABC,24/05/01,21:05J,599,579,7.025,CW,1001,,J,山田太郎,東京都千代田区,ｿﾌﾄ確認,😀 "
+        "ok,0\r\n";
+    const std::string line2 = "\"JG2XYZ\",\"24/05/01\",\"21:06J\",\"59\",\"59\",\"433\",\"FM\","
+                              "\"100110\",\"\",\"J\",\"山田太郎花子様\",\"\",\"\",\"\",\"0\"\r\n";
+    const std::vector<std::string> expected = {
+        "JA1ABC||240501|2105J|599|579|7.025|CW|1001||J|山田太郎|東京都千代田区|ｿﾌﾄ確認|? ok [cut "
+        "1]",
+        "JG2XYZ||240501|2106J|59|59|433|FM|100110||J|山田太郎花子 [cut 1]"};
+    EXPECT_EQ(log_test::describeAll("\xEF\xBB\xBF" + line1 + line2, LogFormat::kCsv), expected);
+    EXPECT_EQ(log_test::describeAll(line1 + line2, LogFormat::kCsv), expected);
+    // In a Shift-JIS log, half-width kana that happen to form UTF-8 ("ﾃｽ") stay as they are.
+    EXPECT_EQ(log_test::describeAll(cp932::fromUtf8("JA1ABC,24/05/01,21:05J,,,,,,,,山田,東京\n"
+                                                    "JA1DEF,24/05/01,21:06J,,,,,,,,ﾃｽ\n"),
+                                    LogFormat::kCsv),
+              (std::vector<std::string>{"JA1ABC||240501|2105J||||||||山田|東京",
+                                        "JA1DEF||240501|2106J||||||||ﾃｽ"}));
+}
+
 TEST(CsvLogReader, FullWidthModeKeepsAllFourBytes) {
     std::vector<QsoRecord> records = log_test::records("JA1ABC,98/05/03,21:05J,599,579,7.025,SSTV" +
                                                            std::string(",,,,,,,,") + "\n",
