@@ -22,7 +22,7 @@ public:
         // ADIF <EOR> or header end), so a text without QSOs can still be told from one of another
         // kind.
         bool marked = false;
-        int cutFields = 0; // of a readable record: fields cut to fit or changed (see WorkArea)
+        int cutFields = 0; // of a readable record: fields cut to fit or changed (THW_cutFields)
     };
 
     virtual ~LogReader() = default;
