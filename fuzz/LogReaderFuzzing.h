@@ -51,15 +51,23 @@ inline std::vector<QsoRecord> readAll(const std::string& text, LogFormat format,
         return records;
     }
     QsoRecord record;
+    std::vector<int> cutFields;
     while (database->read(records.size() + 1, record)) {
         records.push_back(record);
+        cutFields.push_back(database->cutFields());
+        // No record has more fields to cut than it holds.
+        if (cutFields.back() < 0 || cutFields.back() > QsoRecord::kFieldCount) {
+            std::abort();
+        }
     }
-    // Past the end stays past the end, and every record reads back the same out of order.
+    // Past the end stays past the end, and every record reads back the same out of order, with
+    // the same count of cut fields.
     if (database->read(records.size() + 1, record)) {
         std::abort();
     }
     for (std::size_t n = records.size(); n >= 1; n /= 2) {
-        if (!database->read(n, record) || std::memcmp(&record, &records[n - 1], sizeof record)) {
+        if (!database->read(n, record) || std::memcmp(&record, &records[n - 1], sizeof record) ||
+            database->cutFields() != cutFields[n - 1]) {
             std::abort();
         }
     }
