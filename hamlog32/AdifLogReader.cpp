@@ -172,7 +172,6 @@ std::string_view AdifLogReader::mode() const {
 
 bool AdifLogReader::storeFrequency(QsoRecord& record) {
     const std::string_view freq = cp932::trim(fields_[kFreq]);
-    const std::string_view bandFreq = AdifBand::frequencyOf(fields_[kBand]);
     const std::optional<Megahertz> exact = Megahertz::parse(freq);
     auto storeMegahertz = [&](const Megahertz& mhz) {
         bool cut = false;
@@ -183,6 +182,7 @@ bool AdifLogReader::storeFrequency(QsoRecord& record) {
     if (exact && BandPlan::indexOf(*exact) != BandPlan::kOtherBand) {
         return storeMegahertz(*exact);
     }
+    const std::string_view bandFreq = AdifBand::frequencyOf(fields_[kBand]);
     // A FREQ in no band (kHz written as MHz, a value off every band) or not a plain number
     // ("7,010") gives way to a BAND that names a band.
     if (BandPlan::indexOf(bandFreq) != BandPlan::kOtherBand) {

@@ -110,6 +110,18 @@ bool startsQso(std::string_view line) {
 
 } // namespace
 
+// Inline: it runs for every record.
+inline void CsvLogReader::splitRecord(const char* text, std::size_t end) {
+    // CR LF, and CR CR LF as a CR LF file passed once more through a text-mode copy leaves it.
+    for (int cr = 0; cr < 2 && end != 0 && text[end - 1] == '\r'; ++cr) {
+        --end;
+    }
+    openQuote_ = false;
+    if (!splitPlain(text, text + end)) {
+        split(text, text + end);
+    }
+}
+
 bool CsvLogReader::next(std::string_view text, bool atEnd, QsoRecord& record, Frame& frame) {
     const void* newline = std::memchr(text.data(), '\n', text.size());
     std::size_t end;
@@ -141,17 +153,6 @@ bool CsvLogReader::next(std::string_view text, bool atEnd, QsoRecord& record, Fr
     frame.readable = fill(record, frame.cutFields);
     frame.marked = frame.readable;
     return true;
-}
-
-void CsvLogReader::splitRecord(const char* text, std::size_t end) {
-    // CR LF, and CR CR LF as a CR LF file passed once more through a text-mode copy leaves it.
-    for (int cr = 0; cr < 2 && end != 0 && text[end - 1] == '\r'; ++cr) {
-        --end;
-    }
-    openQuote_ = false;
-    if (!splitPlain(text, text + end)) {
-        split(text, text + end);
-    }
 }
 
 CsvLogReader::Span CsvLogReader::span(std::string_view text, bool atEnd, std::size_t& recordEnd) {
@@ -209,33 +210,50 @@ CsvLogReader::Span CsvLogReader::span(std::string_view text, bool atEnd, std::si
 }
 
 bool CsvLogReader::fill(QsoRecord& record, int& cutFields) {
+    const std::string_view date = trimmed(fields_[column(QsoRecord::kQsoDate)]);
+    const std::string_view time = trimmed(fields_[column(QsoRecord::kQsoTime)]);
     char zone = 'J';
-    std::optional<QsoTimestamp> when =
-        timestampOf(trimmed(fields_[column(QsoRecord::kQsoDate)]),
-                    trimmed(fields_[column(QsoRecord::kQsoTime)]), zone);
+    std::optional<QsoTimestamp> when = timestampOf(date, time, zone);
     if (!when) {
         return false;
     }
-    // UTC is kept as Japan time, as the ADIF reader keeps it, so both exports of a log agree.
-    storeJapanTime(record, *when, zone == 'U');
-    bool replaced = false;
-    const std::string_view call = trimmed(cp932Field(column(QsoRecord::kCall), replaced));
-    int cut = storeCall(record, call, replaced);
+    if (zone == 'J') {
+        // A real "yy/mm/dd hh:mm" is written back as the same digits, so they are taken as they
+        // stand.
+        const char yymmdd[6] = {date[0], date[1], date[3], date[4], date[6], date[7]};
+        store(record.qsoDate, std::string_view(yymmdd, sizeof yymmdd));
+        const char hhmm[5] = {time[0], time[1], time[3], time[4], zone};
+        store(record.qsoTime, std::string_view(hhmm, sizeof hhmm));
+    } else {
+        // UTC is kept as Japan time, as the ADIF reader keeps it, so both exports of a log agree.
+        storeJapanTime(record, *when, true);
+    }
+    // Bit n: column n had characters without a CP932 form; such a field counts once, cut or not.
+    const std::uint32_t replaced = utf8Fields_ ? convertUtf8Fields() : 0;
+    const std::size_t callColumn = column(QsoRecord::kCall);
+    int cut = storeCall(record, trimmed(fields_[callColumn]), (replaced >> callColumn & 1) != 0);
+    std::uint32_t cutColumns = std::uint32_t(1) << callColumn;
     // The fields after the time are taken as they stand.
     QsoRecord::forEachField(record, [&](auto& field, QsoRecord::Field which) {
         if (which > QsoRecord::kQsoTime) {
-            cut += store(field, cp932Field(column(which), replaced)) || replaced;
+            const bool fieldCut = store(field, fields_[column(which)]);
+            cut += fieldCut;
+            cutColumns |= std::uint32_t(fieldCut) << column(which);
         }
     });
-    cutFields = cut;
+    cutFields = replaced == 0 ? cut : cut + std::popcount(replaced & ~cutColumns);
     return true;
 }
 
-std::string_view CsvLogReader::cp932Field(std::size_t column, bool& replaced) {
-    if (!utf8Fields_) {
-        return fields_[column];
+std::uint32_t CsvLogReader::convertUtf8Fields() {
+    static_assert(kFieldCount <= 32);
+    std::uint32_t replaced = 0;
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+        bool one = false;
+        fields_[i] = Utf8Text::asCp932(fields_[i], converted_[i], one);
+        replaced |= std::uint32_t(one) << i;
     }
-    return Utf8Text::asCp932(fields_[column], converted_[column], replaced);
+    return replaced;
 }
 
 // Bytes such as ',', '"', '/', CR and LF are never the trail byte of a Shift-JIS character, so

@@ -4,6 +4,7 @@
 #include "hamlog32/LogReader.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 class CsvLogReader : public LogReader {
@@ -48,9 +49,9 @@ private:
     // Unescapes the quoted field whose opening quote is at open into quoted_[field]; returns where
     // the field ends (its comma, or end).
     const char* unquote(std::size_t field, const char* open, const char* end);
-    // A field's text in CP932 (see the constructor); replaced tells whether a character had no
-    // CP932 form.
-    std::string_view cp932Field(std::size_t column, bool& replaced);
+    // Converts the fields that are UTF-8 to CP932 in fields_ (see the constructor); bit n of the
+    // result is set when field n had characters without a CP932 form.
+    std::uint32_t convertUtf8Fields();
 
     std::array<std::string_view, kFieldCount> fields_{};
     // Kept between records, so only the first quoted or converted fields of a log allocate.

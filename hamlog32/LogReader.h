@@ -66,9 +66,20 @@ protected:
     // lost text, or 1 when the call had characters without a CP932 form ('replaced') and neither
     // did.
     static int storeCall(QsoRecord& record, std::string_view written, bool replaced) {
-        const CallSign call(written);
-        const int cut = int(store(record.call, call.station())) +
-                        int(store(record.portable, call.portable()) || call.shortened());
+        // Most calls have no '/'; they are looked at inline, as this runs for every record.
+        bool slash = false;
+        for (char c : written) {
+            slash = slash || c == '/';
+        }
+        int cut;
+        if (!slash) {
+            cut = int(store(record.call, written));
+            store(record.portable, {});
+        } else {
+            const CallSign call(written);
+            cut = int(store(record.call, call.station())) +
+                  int(store(record.portable, call.portable()) || call.shortened());
+        }
         return cut == 0 && replaced ? 1 : cut;
     }
 };

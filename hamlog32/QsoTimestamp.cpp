@@ -27,11 +27,6 @@ int twoDigits(const char* text) {
     return tens <= 9 && ones <= 9 ? static_cast<int>(tens * 10 + ones) : -1;
 }
 
-void putTwoDigits(char* out, int value) {
-    out[0] = static_cast<char>('0' + value / 10 % 10);
-    out[1] = static_cast<char>('0' + value % 10);
-}
-
 } // namespace
 
 bool QsoTimestamp::isLeapYear(int year) {
@@ -80,35 +75,4 @@ std::optional<QsoTimestamp> QsoTimestamp::fromHamlog(std::string_view date, std:
     }
     return make(TwoDigitYear::fullYear(yy), twoDigits(date.data() + 3), twoDigits(date.data() + 6),
                 twoDigits(time.data()), twoDigits(time.data() + 3));
-}
-
-QsoTimestamp QsoTimestamp::later(int hours) const {
-    QsoTimestamp t = *this;
-    t.hour_ += hours % 24;
-    if (t.hour_ >= 24) {
-        t.hour_ -= 24;
-        if (++t.day_ > daysInMonth(t.year_, t.month_)) {
-            t.day_ = 1;
-            if (++t.month_ > 12) {
-                t.month_ = 1;
-                ++t.year_;
-            }
-        }
-    }
-    return t;
-}
-
-std::array<char, 6> QsoTimestamp::yymmdd() const {
-    std::array<char, 6> out;
-    putTwoDigits(out.data(), year_ % 100);
-    putTwoDigits(out.data() + 2, month_);
-    putTwoDigits(out.data() + 4, day_);
-    return out;
-}
-
-std::array<char, 4> QsoTimestamp::hhmm() const {
-    std::array<char, 4> out;
-    putTwoDigits(out.data(), hour_);
-    putTwoDigits(out.data() + 2, minute_);
-    return out;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
@@ -14,11 +15,37 @@ public:
     static std::optional<QsoTimestamp> fromHamlog(std::string_view date, std::string_view time);
 
     // The same instant 'hours' (0 to 23) later, the date rolling over days, months and years.
-    QsoTimestamp later(int hours) const;
+    // This and the digits are inline: they run for every record.
+    QsoTimestamp later(int hours) const {
+        QsoTimestamp t = *this;
+        t.hour_ += hours % 24;
+        if (t.hour_ >= 24) {
+            t.hour_ -= 24;
+            if (++t.day_ > daysInMonth(t.year_, t.month_)) {
+                t.day_ = 1;
+                if (++t.month_ > 12) {
+                    t.month_ = 1;
+                    ++t.year_;
+                }
+            }
+        }
+        return t;
+    }
 
     // Fixed-size digits, so that reading a record allocates nothing.
-    std::array<char, 6> yymmdd() const; // "980503"
-    std::array<char, 4> hhmm() const;   // "2105"
+    std::array<char, 6> yymmdd() const { // "980503"
+        std::array<char, 6> out;
+        putTwoDigits(out.data(), year_ % 100);
+        putTwoDigits(out.data() + 2, month_);
+        putTwoDigits(out.data() + 4, day_);
+        return out;
+    }
+    std::array<char, 4> hhmm() const { // "2105"
+        std::array<char, 4> out;
+        putTwoDigits(out.data(), hour_);
+        putTwoDigits(out.data() + 2, minute_);
+        return out;
+    }
 
     int year() const { return year_; }
     int month() const { return month_; }
@@ -34,6 +61,22 @@ private:
         : year_(year), month_(month), day_(day), hour_(hour), minute_(minute) {}
 
     static std::optional<QsoTimestamp> make(int year, int month, int day, int hour, int minute);
+
+    // "00" to "99", so that writing a record's date and time takes no division.
+    static constexpr std::array<char, 200> kTwoDigits = [] {
+        std::array<char, 200> digits{};
+        for (int i = 0; i < 100; ++i) {
+            digits[2 * i] = static_cast<char>('0' + i / 10);
+            digits[2 * i + 1] = static_cast<char>('0' + i % 10);
+        }
+        return digits;
+    }();
+
+    static void putTwoDigits(char* out, int value) {
+        const char* two = &kTwoDigits[static_cast<std::size_t>(value % 100) * 2];
+        out[0] = two[0];
+        out[1] = two[1];
+    }
 
     int year_;
     int month_;
