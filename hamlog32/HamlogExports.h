@@ -52,9 +52,10 @@ HAMLOG_API HamlogOpenFunction HamlogOpen;
 // Copies record number recordNumber (1 = first readable record of the file) to the start of work.
 HAMLOG_API HamlogReadFunction THW_read;
 
-// How many fields of the record the last successful THW_read left in work were cut to fit it, or
-// hold characters that CP932 has no form for (written as '?'); 0 when none, or when the area is
-// not open or no record was read since it was opened.
+// How many fields of the record the last successful THW_read left in work were cut to fit it or
+// changed in reading: characters without a CP932 form (written as '?'), an ADIF FREQ that gave way
+// to BAND or was read only up to where its number ends. 0 when none, or when the area is not open
+// or no record was read since it was opened.
 HAMLOG_API HamlogCutFieldsFunction THW_cutFields;
 
 // Frees the state of the area; harmless on an area that is not open or was closed already.
