@@ -125,7 +125,7 @@ with open(OUT / "sample-contest.adi", "w", encoding="utf-8", newline="") as f:
     f.write("Sample contest log: the QSOs of sample-contest.csv in ADIF\n")
     f.write(adif_field("ADIF_VER", "3.1.4") + adif_field("PROGRAMID", "make_sample_logs") + "<EOH>\n")
     for q in qsos:
-        utc = q["when"] - datetime.timedelta(hours=9) if q["zone"] == "J" else q["when"]
+        utc = q["when"] - datetime.timedelta(hours=9)  # "when" is Japan time for either zone
         st = q["st"]
         call = st["call"] + ("/" + st["portable"] if st["portable"] else "")
         band = [n for (lo, n) in BAND_NAMES if q["mhz"] >= lo][-1]
