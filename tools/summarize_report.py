@@ -9,6 +9,9 @@ LABELS = ["1.9", "3.5", "7", "10", "14", "18", "21", "24", "28", "50", "144", "4
 report = json.load(sys.stdin)
 summary = report["summary"]
 print(f"Records read: {report['recordsRead']}, QSOs kept: {len(report['qsos'])}")
+skipped = ", ".join(f"{reason} {n}" for reason, n in report["skipped"].items() if n)
+cut = "unknown" if report["cut"] is None else report["cut"]
+print(f"Left out: {skipped or 'none'}; records with a cut field: {cut}")
 print(f"{'band':>8} {'QSOs':>6} {'points':>7} {'multi':>6}")
 for band in summary["bands"]:
     if band["count"]:
