@@ -12,7 +12,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -50,29 +49,23 @@ bool renderPdf(const SheetPrinter& printer, const std::string& title, QIODevice&
 
 bool QtSheetOutput::writePdf(const SheetPrinter& printer, const std::string& title,
                              const std::string& path, std::ostream& out, std::ostream& err) {
+    // The PDF is drawn in memory; a file is then replaced whole, so a failed run leaves the old one.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!renderPdf(printer, title, buffer)) {
+        err << "korvane: " << (path == "-" ? std::string() : path + ": ")
+            << "the PDF could not be drawn\n";
+        return false;
+    }
+    const std::string_view pdf(buffer.data().constData(),
+                               static_cast<std::size_t>(buffer.data().size()));
     if (path == "-") {
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        if (!renderPdf(printer, title, buffer)) {
-            err << "korvane: the PDF could not be drawn\n";
-            return false;
-        }
-        out.write(buffer.data().constData(), buffer.data().size());
+        out.write(pdf.data(), static_cast<std::streamsize>(pdf.size()));
         return static_cast<bool>(out.flush());
     }
-    // The PDF streams into a temporary file that replaces the target only when complete.
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) {
-        err << "korvane: " << path << ": " << file.errorString().toStdString() << "\n";
-        return false;
-    }
-    if (!renderPdf(printer, title, file)) {
-        file.cancelWriting();
-        err << "korvane: " << path << ": the PDF could not be drawn\n";
-        return false;
-    }
-    if (!file.commit()) {
-        err << "korvane: " << path << ": " << file.errorString().toStdString() << "\n";
+    std::string error;
+    if (!atomic_file::write(path, pdf, &error)) {
+        err << "korvane: " << error << "\n";
         return false;
     }
     return true;

@@ -99,18 +99,20 @@ TEST(CommandLine, ReportRetrievesThroughTheLibrary) {
     TempFolder::write(log, "JA1AAA,26/06/13,21:00J,599,599,7.025,CW,1001,,J,,,,,0\r\n"
                            "JA1AAA,26/06/13,21:01J,599,599,7.030,CW,1001,,J,,,,,0\r\n"
                            "JA2BBB/P,26/06/13,21:02J,59,59,144.2,FM,2001,,J,,,,,0\r\n"
-                           "JA3CCC,26/06/13,12:03U,599,599,7.025,CW,3001,,J,,,,,0\r\n");
+                           "JA3CCC,26/06/13,12:03U,599,599,7.025,CW,3001,,J,,,,,0\r\n"
+                           "JA4DDDDDD,26/06/13,21:04J,599,599,7.025,CW,4001,,J,,,,,0\r\n");
     const std::string report = dir.file("report.json");
     Outcome r = run({"--ini", ini, "--log", log, "--report", report});
     ASSERT_EQ(r.status, 0) << r.err;
     const std::string json = TempFolder::read(report);
     for (const char* expected :
-         {"\"recordsRead\": 4", "\"   7\"", "\" 144\"", "\"JA2BBB/P\"", "\"totalCount\": 3",
-          "\"pages\": 3", "\"21:02J\"", "\"21:03J\"", "\"zone\": 0", "\"repeat\": 1"}) {
+         {"\"recordsRead\": 5", "\"   7\"", "\" 144\"", "\"JA2BBB/P\"", "\"totalCount\": 4",
+          "\"pages\": 3", "\"21:02J\"", "\"21:03J\"", "\"zone\": 0", "\"repeat\": 1",
+          "\"cut\": 1", "\"JA4DDDDD\""}) {
         EXPECT_NE(json.find(expected), std::string::npos) << expected;
     }
-    // The stand-in library may or may not count cut fields; none of these records has one.
-    EXPECT_EQ(r.err, "korvane: 読んだ4件中1件を除外（同一バンド重複 1件）\n");
+    // A call longer than the record's eight bytes is kept cut, and counted.
+    EXPECT_EQ(r.err, "korvane: 読んだ5件中1件を除外（同一バンド重複 1件）、欄の切り詰め 1件\n");
 
     r = run({"--ini", ini, "--log", dir.file("missing.csv"), "--report", "-"});
     EXPECT_EQ(r.status, 1);

@@ -2,6 +2,7 @@
 #include "common/ScriptedPrompter.h"
 #include "print/PrintCommands.h"
 #include "print/PrintPositionDialog.h"
+#include "print/QtSheetOutput.h"
 #include "print/SheetPainter.h"
 #include "print/SheetPreviewDialog.h"
 #include "tests/common/TempFolder.h"
@@ -19,6 +20,7 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <sstream>
 
 using namespace sheet_test;
 using namespace ui_test;
@@ -162,6 +164,22 @@ TEST(PrintCommands, PrintDialogOffersOnlyTheDocumentsPages) {
     EXPECT_EQ(commands.printRange(1, 5, prompter), SheetPainter::Outcome::failed);
     ASSERT_EQ(prompter.asked.size(), 1u);
     EXPECT_EQ(cp932::toUtf8(prompter.asked[0].text), "印刷を開始できませんでした。");
+}
+
+TEST(QtSheetOutput, PdfReplacesTheFileWholeOrSaysInJapaneseWhyNot) {
+    TempFolder dir;
+    const CKorvaneDoc doc = fivePages();
+    const SheetPrinter printer(doc);
+    const std::string pdf = dir.file("sheets.pdf");
+    TempFolder::write(pdf, "old");
+    std::ostringstream out, err;
+    ASSERT_TRUE(QtSheetOutput::writePdf(printer, "t", pdf, out, err)) << err.str();
+    EXPECT_EQ(pdfPages(pdf), 5);
+    EXPECT_TRUE(out.str().empty());
+
+    const std::string missing = dir.file("no/such/folder/sheets.pdf");
+    EXPECT_FALSE(QtSheetOutput::writePdf(printer, "t", missing, out, err));
+    EXPECT_EQ(err.str(), "korvane: " + missing + ": 指定されたパスが見つかりません。\n");
 }
 
 TEST(SheetPreviewDialog, PagesButtonsAndPrint) {
