@@ -15,7 +15,8 @@ int main(int argc, char** argv) {
     c.contestName = lit("サンプルＱＳＯパーティ・コンテスト２０２６");
     c.categoryName = lit("電信電話部門 シングルオペ オールバンド");
     c.categoryCode = "XMA";
-    c.opinionText = lit("初めて全バンドで参加しました。\r\n１４ＭＨｚのコンディションが良好でした。");
+    c.opinionText =
+        lit("初めて全バンドで参加しました。\r\n１４ＭＨｚのコンディションが良好でした。");
 
     c.startYear = 2026, c.startMonth = 6, c.startDay = 13, c.startHour = 21, c.startMinute = 0;
     c.endYear = 2026, c.endMonth = 6, c.endDay = 14, c.endHour = 20, c.endMinute = 59;

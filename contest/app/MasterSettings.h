@@ -15,7 +15,7 @@ struct MasterSettings {
     std::string callSign;
     std::string callSign2; // operator's call sign
     std::string power;
-    int pwrType = 0; // 0 rated power, 1 measured power
+    int pwrType = 0;    // 0 rated power, 1 measured power
     std::string sikaku; // licence class
     std::string addr1;
     std::string addr2;
@@ -23,10 +23,10 @@ struct MasterSettings {
     std::string email;
     std::string postId;
     std::string telNo;
-    std::string moveName; // portable operating location
-    std::string moveP;    // power source used
+    std::string moveName;              // portable operating location
+    std::string moveP;                 // power source used
     std::array<std::string, 4> setubi; // equipment lines 1 to 4
-    int printX = 0; // print offsets in 0.1 mm
+    int printX = 0;                    // print offsets in 0.1 mm
     int printY = 0;
     // The Cabrillo header's contest name and category ("OPERATOR BAND MODE POWER"), as last used.
     std::string cabrilloContest;
@@ -35,8 +35,8 @@ struct MasterSettings {
     // One ini key and the member it names; texts have text set, integers integer.
     struct Key {
         const char* name;
-        std::string MasterSettings::* text;
-        int MasterSettings::* integer;
+        std::string MasterSettings::*text;
+        int MasterSettings::*integer;
         int setubiIndex; // >= 0 for SETUBI1..4
     };
 

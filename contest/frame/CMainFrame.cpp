@@ -142,8 +142,9 @@ void CMainFrame::createMenus() {
                                     [this] { print_->setup(); }));
     fileMenu_->addSeparator();
     fileMenu_->addAction(addCommand(QStringLiteral("電子ログ出力(&E)..."), "ID_FILE_ELOG", {},
-                                    QStringLiteral("JARL電子ログを出力\n電子ログ出力"),
-                                    [this] { exportEntry(EntryExportDialog::Kind::electronicLog); }));
+                                    QStringLiteral("JARL電子ログを出力\n電子ログ出力"), [this] {
+                                        exportEntry(EntryExportDialog::Kind::electronicLog);
+                                    }));
     fileMenu_->addAction(addCommand(QStringLiteral("Cabrillo出力..."), "ID_FILE_CABRILLO", {},
                                     QStringLiteral("Cabrillo形式のログを出力\nCabrillo出力"),
                                     [this] { exportEntry(EntryExportDialog::Kind::cabrillo); }));

@@ -132,8 +132,7 @@ CommandLine::Options CommandLine::parse(const std::vector<std::string>& args) {
 }
 
 bool CommandLine::isHeadless(const Options& o) {
-    return o.help || !o.error.empty() || !o.saveAs.empty() || o.settingsJson ||
-           needsRetrieval(o);
+    return o.help || !o.error.empty() || !o.saveAs.empty() || o.settingsJson || needsRetrieval(o);
 }
 
 bool CommandLine::needsRetrieval(const Options& o) {
@@ -145,11 +144,14 @@ std::string CommandLine::usage() {
     return "usage: korvane [FILE.con]                      open the contest file in the windows\n"
            "       korvane --save-as OUT.con [IN.con]      save IN (or a new contest) as OUT\n"
            "       korvane --settings-json [IN.con]        print every setting as JSON\n"
-           "       korvane --report OUT.json [IN.con]      retrieve the QSOs and report rows and scores\n"
+           "       korvane --report OUT.json [IN.con]      retrieve the QSOs and report rows and "
+           "scores\n"
            "       korvane --pdf OUT.pdf [IN.con]          print the sheets into a PDF file\n"
-           "       korvane --png DIR [--dpi N] [IN.con]    print the sheets as PNG pages (150 dpi)\n"
+           "       korvane --png DIR [--dpi N] [IN.con]    print the sheets as PNG pages (150 "
+           "dpi)\n"
            "       korvane --layout-json OUT.json [IN.con] the drawing operations of every page\n"
-           "       korvane --elog OUT.txt [IN.con]         the JARL electronic log (summary and log)\n"
+           "       korvane --elog OUT.txt [IN.con]         the JARL electronic log (summary and "
+           "log)\n"
            "       korvane --cabrillo OUT.log [IN.con]     the log in Cabrillo 3.0\n"
            "options:\n"
            "  --ini FILE    master settings file instead of the one beside the program\n"

@@ -11,26 +11,26 @@ class CKorvaneDoc;
 class CommandLine {
 public:
     struct Options {
-        std::string input;      // contest file to open (host path), or empty for a new document
-        std::string ini;        // master settings file named with --ini
-        std::string log;        // log file named with --log, used instead of THDIR
-        std::string saveAs;     // --save-as OUT.con
+        std::string input;  // contest file to open (host path), or empty for a new document
+        std::string ini;    // master settings file named with --ini
+        std::string log;    // log file named with --log, used instead of THDIR
+        std::string saveAs; // --save-as OUT.con
         bool settingsJson = false;
-        std::string report;     // --report OUT.json ("-" for standard output)
-        std::string pdf;        // --pdf OUT.pdf
-        std::string png;        // --png DIR
-        int dpi = 150;          // --dpi N for --png
-        std::string layoutJson; // --layout-json OUT.json
-        std::string elog;       // --elog OUT.txt: JARL electronic log
+        std::string report;               // --report OUT.json ("-" for standard output)
+        std::string pdf;                  // --pdf OUT.pdf
+        std::string png;                  // --png DIR
+        int dpi = 150;                    // --dpi N for --png
+        std::string layoutJson;           // --layout-json OUT.json
+        std::string elog;                 // --elog OUT.txt: JARL electronic log
         std::string elogVersion = "R2.1"; // --elog-version R2.1 | R1.0
-        bool utf8 = false;      // --encoding utf-8 (default cp932)
-        std::string cabrillo;   // --cabrillo OUT.log
+        bool utf8 = false;                // --encoding utf-8 (default cp932)
+        std::string cabrillo;             // --cabrillo OUT.log
         // --cabrillo-contest ID, --cabrillo-category "OPERATOR BAND MODE POWER"; when not given,
         // those of the master settings file.
         std::optional<std::string> cabrilloContest;
         std::optional<std::string> cabrilloCategory;
         bool help = false;
-        std::string error;      // why the arguments could not be understood
+        std::string error; // why the arguments could not be understood
     };
 
     static Options parse(const std::vector<std::string>& args);

@@ -444,8 +444,8 @@ std::string_view CabrilloLog::mode(std::string_view modeText) {
 
 std::optional<CabrilloLog::Moment> CabrilloLog::utcOf(std::string_view recordDate,
                                                       std::string_view recordTime) {
-    Moment t{TwoDigitYear::fullYear(recordDate), number(recordDate, 2, 2),
-             number(recordDate, 4, 2), number(recordTime, 0, 2), number(recordTime, 2, 2)};
+    Moment t{TwoDigitYear::fullYear(recordDate), number(recordDate, 2, 2), number(recordDate, 4, 2),
+             number(recordTime, 0, 2), number(recordTime, 2, 2)};
     if (recordDate.size() != 6 || t.year < 0 || t.month < 1 || t.month > 12 || t.day < 1 ||
         t.day > daysInMonth(t.year, t.month) || t.hour < 0 || t.hour > 23 || t.minute < 0 ||
         t.minute > 59) {

@@ -49,7 +49,8 @@ bool renderPdf(const SheetPrinter& printer, const std::string& title, QIODevice&
 
 bool QtSheetOutput::writePdf(const SheetPrinter& printer, const std::string& title,
                              const std::string& path, std::ostream& out, std::ostream& err) {
-    // The PDF is drawn in memory; a file is then replaced whole, so a failed run leaves the old one.
+    // The PDF is drawn in memory; a file is then replaced whole, so a failed run leaves the old
+    // one.
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     if (!renderPdf(printer, title, buffer)) {

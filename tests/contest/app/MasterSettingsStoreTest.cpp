@@ -70,7 +70,8 @@ TEST(MasterSettingsStore, KeepsOtherSectionsOfTheFile) {
     settings.name = cp932::lit("山田");
     ASSERT_TRUE(store.save(settings));
     std::string text = TempFolder::read(path);
-    EXPECT_EQ(text.rfind("[Recent File List]\r\nFile1=a.con\r\n[MASTER]\r\nCALLSIGN=JA1ZZZ\r\n", 0), 0u);
+    EXPECT_EQ(text.rfind("[Recent File List]\r\nFile1=a.con\r\n[MASTER]\r\nCALLSIGN=JA1ZZZ\r\n", 0),
+              0u);
     EXPECT_EQ(MasterSettingsStore(path, "").load().name, cp932::lit("山田"));
 }
 

@@ -63,4 +63,3 @@ TEST(QsoList, ItemsComeBackFieldForFieldAndColumnsReadThePackedFields) {
     EXPECT_EQ(list.band(4), -1);
     EXPECT_EQ(list.recordNumber(4), 10);
 }
-

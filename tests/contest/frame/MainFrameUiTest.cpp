@@ -185,7 +185,8 @@ TEST_F(MainFrameTest, SearchFillsTheListAndSortsByColumn) {
     EXPECT_EQ(frame->countText(), QStringLiteral("表示件数：   7件"));
     EXPECT_EQ(column(1),
               (QStringList{"JA1AAA", "JA2BBB", "JA3CCC", "JA4DDD", "JA5EEE", "JA6FFF", "JA7GGG"}));
-    // Nothing left out: the status bar stays ready, the count pane's tool tip still has every count.
+    // Nothing left out: the status bar stays ready, the count pane's tool tip still has every
+    // count.
     EXPECT_FALSE(frame->messageText().contains(QStringLiteral("除外")))
         << frame->messageText().toStdString();
     EXPECT_TRUE(frame->countToolTip().contains(QStringLiteral("JST以外 0件")))

@@ -61,11 +61,11 @@ TEST(EntryExportDialog, PreviewsEachFormAndSavesTheText) {
     child<QComboBox>(dialog, "cmbVersion")->setCurrentIndex(1);
     EXPECT_TRUE(preview->toPlainText().startsWith(QStringLiteral("<SUMMARYSHEET VERSION=R1.0>")));
     child<QComboBox>(dialog, "cmbEncoding")->setCurrentIndex(1);
-    EXPECT_NE(dialog.text().find("<LOGSHEET TYPE=自作>"), std::string::npos);  // UTF-8 bytes
+    EXPECT_NE(dialog.text().find("<LOGSHEET TYPE=自作>"), std::string::npos); // UTF-8 bytes
 
     TempFolder dir;
     const std::string path = dir.file("entry.txt");
-    child<QPushButton>(dialog, "btnSave")->click();  // no file name yet: stays open
+    child<QPushButton>(dialog, "btnSave")->click(); // no file name yet: stays open
     EXPECT_FALSE(child<QLabel>(dialog, "lblProblem")->text().isEmpty());
     EXPECT_NE(dialog.result(), QDialog::Accepted);
     child<QLineEdit>(dialog, "txtFileName")->setText(QString::fromStdString(path));
@@ -87,7 +87,8 @@ TEST(EntryExportDialog, CabrilloRefusesNonAsciiAndCannotSave) {
     EntryExportDialog dialog(doc, EntryExportDialog::Kind::cabrillo, prompter);
     EXPECT_TRUE(dialog.text().empty());
     EXPECT_FALSE(child<QPushButton>(dialog, "btnSave")->isEnabled());
-    EXPECT_TRUE(child<QLabel>(dialog, "lblProblem")->text().contains(QStringLiteral("レコード番号 2")));
+    EXPECT_TRUE(
+        child<QLabel>(dialog, "lblProblem")->text().contains(QStringLiteral("レコード番号 2")));
 
     CKorvaneDoc ascii;
     ascii.master.callSign = "JJ1KVN";
