@@ -1,0 +1,29 @@
+// What a procedure needs of the window it drives: the model of its controls, letting pending window
+// messages run (the abort and continue buttons are noticed there), pauses, and closing the window.
+#pragma once
+
+#include "services/MainWindowModel.h"
+
+#include <string>
+
+class MainWindow {
+public:
+    virtual ~MainWindow() = default;
+
+    MainWindowModel model;
+
+    // Lets pending window messages run after a change of the model; the silent front end prints
+    // the message area here when it changed.
+    virtual void processMessages() = 0;
+    // Blocks for the given milliseconds without processing messages; the silent front end and
+    // tests do not wait.
+    virtual void sleep(int milliseconds) = 0;
+    // Closes the main window with result OK (the procedure that calls it returns right after).
+    virtual void close() = 0;
+
+    // The message area shows text, then pending messages run.
+    void showMessage(const std::string& text) {
+        model["lblMessage"].text = text;
+        processMessages();
+    }
+};
