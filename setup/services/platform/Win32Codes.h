@@ -37,5 +37,6 @@ constexpr int SendTo = 9;
 // Shell change notification events (SHChangeNotify).
 namespace shell_change {
 constexpr std::uint32_t UpdateDirectory = 0x00001000;
+constexpr std::uint32_t UpdateItem = 0x00002000;
 constexpr std::uint32_t AssociationChanged = 0x08000000;
 } // namespace shell_change
