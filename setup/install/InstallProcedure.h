@@ -7,6 +7,8 @@
 #include "services/MainWindow.h"
 #include "services/SetupContext.h"
 
+#include <string>
+
 class InstallProcedure {
 public:
     enum class Outcome {
@@ -17,9 +19,20 @@ public:
     struct Result {
         Outcome outcome = Outcome::completed;
         int failures = 0;
+        std::string failureLog; // the failure entries as the details view shows them (CP932)
+    };
+    // How the run meets the user: the silent front end neither starts the ExecuteFile program nor
+    // pauses after each step.
+    struct Options {
+        bool startPrograms = true;
+        bool pause = true;
     };
 
     // Runs every phase on the window's model, asking through context.prompter. The caller has
     // run StartUp; the script is the working copy it read.
-    static Result run(SetupContext& context, MainWindow& window, const SetupScript& script);
+    static Result run(SetupContext& context, MainWindow& window, const SetupScript& script,
+                      const Options& options);
+    static Result run(SetupContext& context, MainWindow& window, const SetupScript& script) {
+        return run(context, window, script, Options());
+    }
 };

@@ -1,0 +1,96 @@
+// The silent installation from start to end.
+#include "ui/SilentSetup.h"
+
+#include "common/Cp932.h"
+#include "install/InstallProcedure.h"
+#include "install/PathTokens.h"
+#include "install/SetupScript.h"
+#include "install/StartUp.h"
+#include "services/MbcsText.h"
+#include "services/PathText.h"
+#include "ui/ConsoleText.h"
+#include "ui/SilentWindow.h"
+
+namespace {
+
+using cp932::lit;
+
+// The program the script would start after installing, with its parameters; empty for none.
+std::string programNotStarted(const ProcessValues& values, const SetupScript& script,
+                              const std::string& setupFolder) {
+    if (script.executeFile.empty() || script.executeFile == "WINDOWS_REBOOT") {
+        return {};
+    }
+    std::string file = PathTokens(values, setupFolder).replace(script.executeFile);
+    int comma = MbcsPos(",", file);
+    return comma > 0 ? LeftStr(file, comma - 1) + " " + MidStr(file, comma + 1) : file;
+}
+
+int install(SetupContext& context, SilentWindow& window, const std::string& folderOverride,
+            std::ostream& out, std::ostream& err) {
+    MainWindowModel& model = window.model;
+    if (context.values.mode != "SETUP") {
+        ConsoleText::print(err,
+                           lit("アンセットアップ(アンインストール)は画面なしでは行えません．"));
+        return SilentSetup::stopped;
+    }
+    if (!folderOverride.empty()) {
+        if (model["txtFolder"].enabled) {
+            model["txtFolder"].text = AddBackslash(folderOverride, "B");
+        } else {
+            ConsoleText::print(err,
+                               lit("セットアップフォルダは変更できないため，指定を無視します．"));
+        }
+    }
+    // The readme is not shown: the window goes straight to the ready state.
+    model["fraReadme"].visible = false;
+    model["btnEvent"].text = lit("セットアップ開始(&S)");
+
+    SetupScript script = SetupScript::read(context, context.values.scriptCopy);
+    InstallProcedure::Options options;
+    options.startPrograms = false;
+    options.pause = false;
+    InstallProcedure::Result result = InstallProcedure::run(context, window, script, options);
+    if (!result.failureLog.empty()) {
+        ConsoleText::print(err, result.failureLog);
+    }
+    if (result.outcome != InstallProcedure::Outcome::completed) {
+        return SilentSetup::stopped;
+    }
+    if (std::string program =
+            programNotStarted(context.values, script, AddBackslash(model["txtFolder"].text, "B"));
+        !program.empty()) {
+        out << "not started: " << cp932::toUtf8(program) << "\n";
+    }
+    if (context.values.rebootRequested) {
+        return SilentSetup::restartNeeded;
+    }
+    return result.failures > 0 ? SilentSetup::doneWithFailures : SilentSetup::done;
+}
+
+} // namespace
+
+int SilentSetup::run(SetupContext& context, const std::string& firstArgument,
+                     const std::string& folderOverride, std::ostream& out, std::ostream& err) {
+    auto lock = context.platform.acquireInstanceLock("QUILLRUN");
+    if (!lock) {
+        ConsoleText::print(err, lit("セットアップは既に実行中です．"));
+        return alreadyRunning;
+    }
+    SilentWindow window(out);
+    std::vector<std::string> fatal = StartUp::run(context, window.model, firstArgument);
+    int code = stopped;
+    if (fatal.empty()) {
+        window.processMessages();
+        code = install(context, window, folderOverride, out, err);
+    } else {
+        ConsoleText::print(err, window.model["lblMessage"].text);
+    }
+    StartUp::closeMainWindow(context);
+    lock.reset();
+    // As after the windows close: the platform records the restart (a real system asks the user).
+    if (code == restartNeeded && !context.platform.restartDialog()) {
+        ConsoleText::print(err, lit("Windowsを再起動すると，セットアップは完了します．"));
+    }
+    return code;
+}
