@@ -68,6 +68,21 @@ TEST(PosixPlatform, ProgramAndArgumentPaths) {
               "C:\\APP\\UNSETUP.INI");
 }
 
+// A program copied from the medium stays runnable on the host; a data file does not become so.
+TEST(PosixPlatform, CopiesKeepTheExecuteBits) {
+    EmulatedMachine m;
+    const fs::perms exec = fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
+    for (fs::perms mode : {fs::perms(0755), fs::perms(0644), fs::perms(0700)}) {
+        m.write("C:\\SRC\\PROG", "x");
+        fs::permissions(m.host("C:\\SRC\\PROG"), mode);
+        ASSERT_TRUE(m.platform.copyFile("C:\\SRC\\PROG", "C:\\PROG", false));
+        // As CopyFileOverwrite leaves a copy: archive only.
+        ASSERT_TRUE(m.platform.setFileAttributes("C:\\PROG", file_attribute::Archive));
+        EXPECT_EQ(fs::status(m.host("C:\\PROG")).permissions() & exec, mode & exec)
+            << static_cast<int>(mode);
+    }
+}
+
 // Patterns no directory search hands the matcher: a "\" (here against the second byte of ソ,
 // 83 5C) and the empty pattern. The others are matched through findFiles in the contract.
 TEST(PosixPlatform, WildcardMatching) {
