@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what the project needs, builds it and runs it: ./do demo | test | asan | fuzz [SECONDS] | bench | build
+# Installs what the project needs, builds it and runs it: ./do demo | test | asan | fuzz [SECONDS] | bench | package | build
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -93,12 +93,27 @@ bench)
         "$b"
     done
     ;;
+package)
+    # The installation medium of the imagined Sample program (examples/package; its SAMPLE.HL_ is
+    # mscompress output with the missing last letter "P" stored) with the release setup program.
+    install_missing
+    if [ ! -f setup/install/InstallProcedure.cpp ]; then
+        echo "package: setup cannot be built yet (its install procedure is missing)" >&2
+        exit 1
+    fi
+    build release --target setup
+    medium=build/package
+    rm -rf "$medium" && mkdir -p "$medium"
+    cp -p examples/package/* "$medium/"
+    cp build/release/bin/setup "$medium/SETUP.EXE"
+    echo "== Installation medium: $medium (run $medium/SETUP.EXE /SILENT) =="
+    ;;
 build)
     install_missing
     build "${2:-debug}"
     ;;
 *)
-    echo "usage: ./do demo | test | asan | fuzz [SECONDS] | bench | build [PRESET]" >&2
+    echo "usage: ./do demo | test | asan | fuzz [SECONDS] | bench | package | build [PRESET]" >&2
     exit 2
     ;;
 esac
