@@ -8,14 +8,10 @@
 
 namespace {
 
-// True when the last character (not a trail byte) is "_".
+// True when the last character is "_", not the trail byte of a double-byte one.
 bool endsWithUnderscore(std::string_view text) {
-    std::size_t last = text.size();
-    for (std::size_t i = 0; i < text.size();) {
-        last = i;
-        i += cp932::isLeadByte(static_cast<unsigned char>(text[i])) ? 2 : 1;
-    }
-    return last + 1 == text.size() && text[last] == '_';
+    return !text.empty() && text.back() == '_' &&
+           cp932::boundaryAtOrBefore(text, text.size() - 1) == text.size() - 1;
 }
 
 } // namespace

@@ -11,17 +11,14 @@ namespace {
 constexpr std::size_t kRootTokenLength = 7;
 constexpr int kTypeTokenLength = 5;
 
-bool isType(std::string_view type, std::string_view token) {
-    return type.size() == token.size() && MbcsPosText(token, type) == 1;
-}
-
 } // namespace
 
 RegistryEntry RegistryEntry::parse(std::string_view key, std::string_view name,
                                    std::string_view rawValue, const PathTokens& tokens) {
     RegistryEntry entry;
     std::string_view path = key;
-    if (key.starts_with('(') || (key.size() > kRootTokenLength - 1 && key[6] == ')')) {
+    if (key.starts_with('(') ||
+        (key.size() >= kRootTokenLength && key[kRootTokenLength - 1] == ')')) {
         entry.root = RegistryRootOfToken(key.substr(0, kRootTokenLength));
         path = key.substr(std::min(key.size(), kRootTokenLength));
     }
@@ -38,14 +35,14 @@ RegistryEntry RegistryEntry::parse(std::string_view key, std::string_view name,
         data = RemoveBackslash(data, "B");
         value = RemoveBackslash(value, "B");
     }
-    if (isType(type, "(Str)")) {
+    if (IsToken(type, "(Str)")) {
         entry.value = RegistryValue::string(data);
-    } else if (isType(type, "(Exp)")) {
+    } else if (IsToken(type, "(Exp)")) {
         entry.value = RegistryValue::expandString(data);
-    } else if (isType(type, "(Int)") || isType(type, "(Dwd)")) {
+    } else if (IsToken(type, "(Int)") || IsToken(type, "(Dwd)")) {
         entry.value =
             RegistryValue::dword(static_cast<std::uint32_t>(ParseScriptNumber(data).value_or(0)));
-    } else if (isType(type, "(Bin)")) {
+    } else if (IsToken(type, "(Bin)")) {
         entry.write = false;
     } else {
         entry.value = RegistryValue::string(value);

@@ -14,6 +14,10 @@ ScriptCut CutAtFirst(std::string_view text, std::string_view separator) {
     return {text.substr(0, head), text.substr(head + separator.size()), true};
 }
 
+bool IsToken(std::string_view text, std::string_view token) {
+    return text.size() == token.size() && MbcsPosText(token, text) == 1;
+}
+
 std::optional<std::int32_t> ParseScriptNumber(std::string_view text) {
     bool negative = false;
     if (!text.empty() && (text.front() == '-' || text.front() == '+')) {

@@ -15,6 +15,9 @@ struct ScriptCut {
 };
 ScriptCut CutAtFirst(std::string_view text, std::string_view separator);
 
+// True when text is the token, without regard to case (as MbcsPosText compares).
+bool IsToken(std::string_view text, std::string_view token);
+
 // A signed 32-bit decimal number, or hexadecimal after "$" (a sign may come first); nothing when
 // the text is not such a number or does not fit. Hexadecimal takes the full 32 bits.
 std::optional<std::int32_t> ParseScriptNumber(std::string_view text);

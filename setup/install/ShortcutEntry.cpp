@@ -6,9 +6,12 @@
 #include "services/MbcsText.h"
 #include "services/PathText.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::string_view kDefaultName = "Default";
+constexpr std::size_t kFolderTokenLength = 5;
 
 ShortcutEntry::Choice choiceOf(std::string_view rawName) {
     if (MbcsPosText("(Dsk)", rawName) > 0) {
@@ -33,7 +36,7 @@ int specialFolderOf(std::string_view token) {
     };
     constexpr Folder folders[] = {{"(Dsk)", 0}, {"(Sta)", 2}, {"(Sup)", 7}, {"(Sen)", 9}};
     for (const Folder& folder : folders) {
-        if (MbcsPosText(folder.token, token) == 1) {
+        if (IsToken(token, folder.token)) {
             return folder.id;
         }
     }
@@ -55,12 +58,12 @@ ShortcutEntry ShortcutEntry::parseReplaced(std::string_view /*rawMake*/, std::st
     ScriptCut place = CutAtFirst(link, ",");
     entry.workingDirectory = std::string(place.tail);
     std::string tokenAndName(place.head);
-    bool hasToken =
-        tokenAndName.starts_with('(') || (tokenAndName.size() > 4 && tokenAndName[4] == ')');
+    bool hasToken = tokenAndName.starts_with('(') || (tokenAndName.size() >= kFolderTokenLength &&
+                                                      tokenAndName[kFolderTokenLength - 1] == ')');
     if (!hasToken) {
         tokenAndName.insert(0, "(Sta)");
     }
-    entry.specialFolderId = specialFolderOf(LeftStr(tokenAndName, 5));
-    entry.linkName = MidStr(tokenAndName, 6);
+    entry.specialFolderId = specialFolderOf(tokenAndName.substr(0, kFolderTokenLength));
+    entry.linkName = tokenAndName.substr(std::min(tokenAndName.size(), kFolderTokenLength));
     return entry;
 }
