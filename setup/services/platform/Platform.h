@@ -73,6 +73,9 @@ public:
     virtual std::uint32_t shellDelete(const std::string& pathOrWildcard) = 0;
     // CreateFile and ReadFile of a whole file.
     virtual bool readFile(const std::string& path, std::string& contents) = 0;
+    // CreateFile (CREATE_ALWAYS) and WriteFile of a whole file; readers see the old file or the
+    // whole new one, never a part.
+    virtual bool writeFile(const std::string& path, const std::string& contents) = 0;
 
     // Whether KERNEL32 exports GetDiskFreeSpaceExA; that function (bytes free to the caller) and
     // its older fallback GetDiskFreeSpaceA.

@@ -63,6 +63,7 @@ public:
     bool deleteFile(const std::string& path) override;
     std::uint32_t shellDelete(const std::string& pathOrWildcard) override;
     bool readFile(const std::string& path, std::string& contents) override;
+    bool writeFile(const std::string& path, const std::string& contents) override;
 
     bool hasDiskFreeSpaceEx() override { return true; }
     bool getDiskFreeSpaceEx(const std::string& path, std::uint64_t& freeBytesToCaller) override;
@@ -117,6 +118,9 @@ private:
     bool folderOfExists(const std::string& hostPath) const;
     void ensureFolder(const std::string& windowsPath);
     std::optional<std::string> profilePath(const std::string& file);
+    // Whether a host file may be written as a whole; false with 3 for a missing folder and 5 for a
+    // folder or read-only file in the way.
+    bool canReplace(const std::string& hostPath);
     std::uint32_t saveRegistry();
 
     PathMapper mapper_;

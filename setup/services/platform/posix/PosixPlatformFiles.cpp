@@ -362,6 +362,29 @@ bool PosixPlatform::readFile(const std::string& path, std::string& contents) {
     return true;
 }
 
+bool PosixPlatform::writeFile(const std::string& path, const std::string& contents) {
+    auto host = map(path);
+    if (!host || !canReplace(*host)) {
+        return false;
+    }
+    errno = 0;
+    if (!atomic_file::write(*host, contents)) {
+        return fail(errno ? error_text::win32Code(errno) : win32_error::AccessDenied);
+    }
+    return true;
+}
+
+bool PosixPlatform::canReplace(const std::string& hostPath) {
+    struct stat st {};
+    if (!folderOfExists(hostPath)) {
+        return fail(win32_error::PathNotFound);
+    }
+    if (::stat(hostPath.c_str(), &st) == 0 && (S_ISDIR(st.st_mode) || host_stat::isReadOnly(st))) {
+        return fail(win32_error::AccessDenied);
+    }
+    return true;
+}
+
 bool PosixPlatform::getDiskFreeSpaceEx(const std::string& path, std::uint64_t& freeBytesToCaller) {
     auto host = map(path);
     struct statvfs vfs {};
@@ -417,15 +440,8 @@ std::string PosixPlatform::getPrivateProfileString(const std::string& section,
 bool PosixPlatform::writePrivateProfileString(const std::string& section, const std::string& key,
                                               const std::string& value, const std::string& file) {
     auto host = profilePath(file);
-    struct stat st {};
-    if (!host) {
+    if (!host || !canReplace(*host)) {
         return false;
-    }
-    if (!folderOfExists(*host)) {
-        return fail(win32_error::PathNotFound);
-    }
-    if (::stat(host->c_str(), &st) == 0 && (S_ISDIR(st.st_mode) || host_stat::isReadOnly(st))) {
-        return fail(win32_error::AccessDenied);
     }
     errno = 0;
     if (!IniFile(*host).writeString(section, key, value)) {

@@ -75,6 +75,9 @@ TEST_P(PlatformContract, FailuresGiveWin32Codes) {
          183},
         {"attributes of missing",
          [&] { return p.getFileAttributes("C:\\NONE\\X") != file_attribute::Invalid; }, 3},
+        {"write in missing folder", [&] { return p.writeFile("C:\\NONE\\X.TXT", "x"); }, 3},
+        {"write read-only", [&] { return p.writeFile("C:\\APP\\RO.TXT", "x"); }, 5},
+        {"write folder", [&] { return p.writeFile("C:\\APP", "x"); }, 5},
     };
     for (const Row& row : rows) {
         EXPECT_FALSE(row.call()) << row.what;
@@ -155,6 +158,16 @@ TEST_P(PlatformContract, ProfileReadsAreCutLikeABuffer) {
     EXPECT_EQ(p.getPrivateProfileString("S", "K", "dflt", 3, "C:\\NONE.INI"), "df");
     EXPECT_TRUE(p.deletePrivateProfileSection("s", "C:\\A.INI"));
     EXPECT_EQ(m.read("C:\\A.INI"), "");
+}
+
+TEST_P(PlatformContract, WrittenFilesAreReplacedWhole) {
+    m.write("C:\\APP\\OLD.INI", "a much longer old content\r\n");
+    ASSERT_TRUE(p.writeFile("c:\\app\\old.ini", "[S]\r\n"));
+    ASSERT_TRUE(p.writeFile("C:\\APP\\" + cp932::lit("新.INI"), cp932::lit("値")));
+    EXPECT_EQ(m.read("C:\\APP\\OLD.INI"), "[S]\r\n");
+    std::string contents;
+    ASSERT_TRUE(p.readFile("C:\\APP\\" + cp932::lit("新.INI"), contents));
+    EXPECT_EQ(contents, cp932::lit("値"));
 }
 
 TEST_P(PlatformContract, RegistryPersistsAcrossReopening) {
