@@ -7,11 +7,6 @@ namespace {
 
 constexpr std::size_t kBufferStep = 256;
 
-std::string beforeFirstComma(const std::string& text) {
-    int comma = MbcsPosText(",", text);
-    return comma > 0 ? LeftStr(text, comma - 1) : text;
-}
-
 } // namespace
 
 std::string ReadIniValue(SetupContext& context, const std::string& section, const std::string& key,
@@ -32,13 +27,18 @@ bool WriteIniValue(SetupContext& context, const std::string& section, const std:
     return context.platform.writePrivateProfileString(section, key, value, iniFile);
 }
 
+std::string IniIndexKey(const std::string& value) {
+    int comma = MbcsPosText(",", value);
+    return MapStringCase(comma > 0 ? LeftStr(value, comma - 1) : value, kMapUpperCase);
+}
+
 int FindIniIndex(SetupContext& context, const std::string& value, const std::string& section,
                  const std::string& keyPrefix, const std::string& iniFile) {
-    const std::string wanted = MapStringCase(beforeFirstComma(value), kMapUpperCase);
+    const std::string wanted = IniIndexKey(value);
     for (int n = 1;; ++n) {
-        std::string entry = beforeFirstComma(
-            ReadIniValue(context, section, keyPrefix + std::to_string(n), "", iniFile));
-        if (entry.empty() || MapStringCase(entry, kMapUpperCase) == wanted) {
+        std::string entry =
+            IniIndexKey(ReadIniValue(context, section, keyPrefix + std::to_string(n), "", iniFile));
+        if (entry.empty() || entry == wanted) {
             return n;
         }
     }

@@ -13,6 +13,9 @@ std::string ReadIniValue(SetupContext& context, const std::string& section, cons
 bool WriteIniValue(SetupContext& context, const std::string& section, const std::string& key,
                    const std::string& value, const std::string& iniFile);
 
+// What FindIniIndex compares of a list value: its part before the first ",", upper-cased.
+std::string IniIndexKey(const std::string& value);
+
 // The number n under which value belongs in the list prefix1, prefix2, ...: the entry whose part
 // before its first "," equals the value's (without regard to case), else the first free number.
 int FindIniIndex(SetupContext& context, const std::string& value, const std::string& section,
