@@ -12,7 +12,7 @@ class UninstallLogWriter {
 public:
     struct Names {
         std::string uninstallTitle;
-        std::string uninstallKey;    // the subkey under ...\CurrentVersion\Uninstall\
+        std::string uninstallKey;    // the subkey under ...\CurrentVersion\Uninstall
         std::string displayName;
         std::string programId;       // may be empty
         std::string uninstallOption; // Extend UnSetupOption of the script, may be empty
