@@ -7,6 +7,7 @@
 
 namespace {
 
+using Strings = std::vector<std::string>;
 const std::string kLog = "C:\\APP\\UNSETUP.INI";
 
 } // namespace
@@ -72,4 +73,14 @@ TEST(UninstallLists, TheTwentyFirstAssociationIsNotRecorded) {
     EXPECT_FALSE(lists.recordAssociation("new", "t"));
     EXPECT_FALSE(lists.hasAssociation("new"));
     EXPECT_TRUE(lists.recordAssociation("E5000", "other")); // already there
+}
+
+TEST(UninstallLists, CarryOverReadsTheLogItselfWhenItsCopyFails) {
+    EmulatedMachine m;
+    m.values.workFolder = "C:\\WINDOWS\\TEMP\\MISSING\\";
+    m.write(kLog, "[DeleteFile]\r\nFile1=C:\\APP\\A.EXE\r\n[RestoreRelate]\r\nKey1=txt,\r\n");
+    UninstallLists lists;
+    lists.carryOver(m.context, "C:\\APP\\");
+    EXPECT_EQ(lists.files, Strings{"C:\\APP\\A.EXE"});
+    EXPECT_EQ(lists.restoreRelate[0], "txt,");
 }
