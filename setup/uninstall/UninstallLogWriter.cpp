@@ -106,18 +106,27 @@ bool UninstallLogWriter::write(SetupContext& context, MainWindow& window,
     addSection(text, "SetupFolder");
     addKey(text, "Folder", setupFolder);
 
-    window.showMessage(cp932::lit(
-        "アンセットアップ情報(削除フォルダ)を更新しています．しばらくお待ちください．．．"));
-    addList(text, "DeleteFolder", "Folder", numbered(lists.folders, false));
-    window.showMessage(cp932::lit(
-        "アンセットアップ情報(削除ファイル)を更新しています．しばらくお待ちください．．．"));
-    addList(text, "DeleteFile", "File", numbered(lists.files, true));
-    window.showMessage(cp932::lit(
-        "アンセットアップ情報(削除ショートカット)を更新しています．しばらくお待ちください．．．"));
-    addList(text, "DeleteShortCut", "File", numbered(lists.shortcuts, false));
-    window.showMessage(cp932::lit(
-        "アンセットアップ情報(削除レジストリ)を更新しています．しばらくお待ちください．．．"));
-    addList(text, "DeleteRegistry", "Key", numbered(lists.registryKeys, false));
+    struct List {
+        const char* message; // UTF-8
+        const char* section;
+        const char* prefix;
+        const std::vector<std::string>& entries;
+        bool keepShared;
+    };
+    const List pathLists[] = {
+        {"アンセットアップ情報(削除フォルダ)を更新しています．しばらくお待ちください．．．",
+         "DeleteFolder", "Folder", lists.folders, false},
+        {"アンセットアップ情報(削除ファイル)を更新しています．しばらくお待ちください．．．",
+         "DeleteFile", "File", lists.files, true},
+        {"アンセットアップ情報(削除ショートカット)を更新しています．しばらくお待ちください．．．",
+         "DeleteShortCut", "File", lists.shortcuts, false},
+        {"アンセットアップ情報(削除レジストリ)を更新しています．しばらくお待ちください．．．",
+         "DeleteRegistry", "Key", lists.registryKeys, false},
+    };
+    for (const List& list : pathLists) {
+        window.showMessage(cp932::lit(list.message));
+        addList(text, list.section, list.prefix, numbered(list.entries, list.keepShared));
+    }
 
     window.showMessage(cp932::lit(
         "アンセットアップ情報(復元関連付け)を更新しています．しばらくお待ちください．．．"));
@@ -154,7 +163,9 @@ bool UninstallLogWriter::write(SetupContext& context, MainWindow& window,
         addSection(text, "ProgramID");
         addKey(text, "ID", names.programId);
     }
-    // A log that cannot be written is passed over like a failed ini write.
+    // A log that cannot be written is passed over like a failed ini write. The profile cache
+    // must not keep the deleted log's keys for later reads.
     platform.writeFile(log, text);
+    platform.flushPrivateProfile(log);
     return registered;
 }
