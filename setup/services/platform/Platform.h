@@ -134,6 +134,9 @@ public:
     // CR LF as the system gives it; empty for a code the system has no text for.
     virtual std::string formatMessage(std::uint32_t code) = 0;
 
+    // ShellExecute with the "open" verb, no working directory, a normal window: above 32 when the
+    // program was started, else the shell's error (2 file not found, 31 no association, ...).
+    virtual int shellExecute(const std::string& file, const std::string& parameters) = 0;
     // SHChangeNotify of an event (shell_change) for a path (empty for none).
     virtual void shellChangeNotify(std::uint32_t event, const std::string& path) = 0;
     // The shell's restart dialog (SHRestartSystemMB, ordinal 59): true when the restart goes ahead.

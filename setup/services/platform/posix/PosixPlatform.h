@@ -103,6 +103,7 @@ public:
 
     std::string formatMessage(std::uint32_t code) override;
 
+    int shellExecute(const std::string& file, const std::string& parameters) override;
     void shellChangeNotify(std::uint32_t event, const std::string& path) override;
     bool restartDialog() override;
     std::unique_ptr<InstanceLock> acquireInstanceLock(const std::string& name) override;

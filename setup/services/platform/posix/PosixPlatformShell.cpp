@@ -8,7 +8,13 @@
 #include "services/platform/posix/PosixPlatform.h"
 
 #include <cerrno>
+#include <spawn.h>
+#include <sstream>
 #include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
 
 bool PosixPlatform::specialFolderPath(int folderId, std::string& path) {
     std::string folder = machine_folders::special(folderId);
@@ -43,6 +49,37 @@ bool PosixPlatform::createShellLink(const std::string& linkFile, const std::stri
         return fail(errno ? error_text::win32Code(errno) : win32_error::AccessDenied);
     }
     return true;
+}
+
+int PosixPlatform::shellExecute(const std::string& file, const std::string& parameters) {
+    // Only programs are opened on the emulated machine: there are no associations to follow.
+    constexpr int kFileNotFound = 2;
+    constexpr int kNoAssociation = 31;
+    constexpr int kStarted = 42;
+    auto host = map(file);
+    struct stat st {};
+    if (!host || ::stat(host->c_str(), &st) != 0 || S_ISDIR(st.st_mode)) {
+        return kFileNotFound;
+    }
+    if ((st.st_mode & S_IXUSR) == 0) {
+        return kNoAssociation;
+    }
+    // The parameters are split at blanks, as a program's C runtime splits its command line.
+    std::vector<std::string> words{*host};
+    std::istringstream split(parameters);
+    for (std::string word; split >> word;) {
+        words.push_back(word);
+    }
+    std::vector<char*> argv;
+    for (std::string& w : words) {
+        argv.push_back(w.data());
+    }
+    argv.push_back(nullptr);
+    pid_t child = 0;
+    if (::posix_spawn(&child, host->c_str(), nullptr, nullptr, argv.data(), environ) != 0) {
+        return kFileNotFound;
+    }
+    return kStarted;
 }
 
 void PosixPlatform::shellChangeNotify(std::uint32_t event, const std::string& path) {
