@@ -3,20 +3,20 @@
 #include "install/StartUp.h"
 
 #include "common/Cp932.h"
+#include "install/SetupScript.h"
 #include "services/FileRoutines.h"
 #include "services/IniValues.h"
 #include "services/MbcsText.h"
 #include "services/PathText.h"
 #include "services/platform/Win32Codes.h"
 
-#include <charconv>
+#include <optional>
 
 namespace {
 
 using cp932::lit;
 
 constexpr int kWorkFolderCount = 99;
-constexpr int kDefaultSetupSpeed = 400;
 
 std::string workFolderName(const std::string& temporaryFolder, int n) {
     return temporaryFolder + "BSTMP" + std::to_string(n) + "\\";
@@ -40,29 +40,6 @@ std::string makeWorkFolder(SetupContext& context) {
     return workFolderName(temporary, kWorkFolderCount);
 }
 
-// SetupSpeed as a decimal number; text that is not one takes the default, 0 or below becomes 1.
-int setupSpeedOf(const std::string& text) {
-    std::string_view digits = cp932::trim(text);
-    int speed = kDefaultSetupSpeed;
-    auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), speed);
-    if (error != std::errc() || end != digits.data() + digits.size() || digits.empty()) {
-        speed = kDefaultSetupSpeed;
-    }
-    return speed <= 0 ? 1 : speed;
-}
-
-std::string welcomeText(SetupContext& context, const std::string& script) {
-    std::string text;
-    bool any = false;
-    for (int n = 1; n <= 5; ++n) {
-        std::string line =
-            ReadIniValue(context, "TopMessage", "Message" + std::to_string(n), "", script);
-        any = any || !line.empty();
-        text += line + "\r";
-    }
-    return any ? text : lit("セットアップを行います．") + "\r";
-}
-
 // The four shortcut boxes are enabled by the folder tokens their script names use.
 void enableShortcutBoxes(SetupContext& context, MainWindowModel& window,
                          const std::string& script) {
@@ -84,10 +61,10 @@ void enableShortcutBoxes(SetupContext& context, MainWindowModel& window,
     }
 }
 
-void showReadme(SetupContext& context, MainWindowModel& window, const std::string& script) {
+void showReadme(SetupContext& context, MainWindowModel& window, const SetupScript& script) {
     window["btnEvent"] = {lit("セットアップ開始(&S)"), true};
     window["btnEnd"].enabled = true;
-    std::string file = ReadIniValue(context, "Readme", "File", "", script);
+    const std::string& file = script.readmeFile;
     if (file.empty()) {
         return;
     }
@@ -98,7 +75,7 @@ void showReadme(SetupContext& context, MainWindowModel& window, const std::strin
     }
     window["btnEvent"].text = lit("セットアップ続行(&C)");
     window["txtReadme"].text = text;
-    window["fraReadme"].text = ReadIniValue(context, "Readme", "Title", "", script);
+    window["fraReadme"].text = script.readmeTitle;
     window["fraReadme"].visible = true;
 }
 
@@ -132,14 +109,18 @@ void fillWindow(SetupContext& context, MainWindowModel& window) {
     const std::string& script = values.scriptCopy;
     const bool setup = values.mode == "SETUP";
 
-    values.setupSpeed = setupSpeedOf(ReadIniValue(context, "Extend", "SetupSpeed", "400", script));
-    values.setupTitle = ReadIniValue(context, "Title", "Setup", "Quillet", script);
-    values.uninstallTitle = ReadIniValue(context, "Title", "UnSetup", values.setupTitle, script);
-
+    // Setup mode reads the script as the procedure will; the uninstall log has only a few keys.
     std::string folder;
+    bool locked = false;
+    std::optional<SetupScript> setupScript;
     if (setup) {
-        folder = ReadIniValue(context, "DefaultFolder", "Folder", "(Prg)\\", script);
-        values.programId = ReadIniValue(context, "ProgramID", "ID", "", script);
+        setupScript = SetupScript::read(context, script);
+        values.setupSpeed = setupScript->setupSpeed;
+        values.setupTitle = setupScript->setupTitle;
+        values.uninstallTitle = setupScript->uninstallTitle;
+        values.programId = setupScript->programId;
+        locked = setupScript->choicesLocked;
+        folder = setupScript->defaultFolder;
         if (!values.programId.empty()) {
             std::string remembered = ReadIniValue(context, values.programId, "Folder", "",
                                                   values.windowsFolder + "QUILLET.INI");
@@ -148,6 +129,9 @@ void fillWindow(SetupContext& context, MainWindowModel& window) {
             }
         }
     } else {
+        values.setupTitle = ReadIniValue(context, "Title", "Setup", "Quillet", script);
+        values.uninstallTitle =
+            ReadIniValue(context, "Title", "UnSetup", values.setupTitle, script);
         folder = ReadIniValue(context, "SetupFolder", "Folder", "", script);
     }
     folder = ReplaceToken(folder, "(Prg)", values.programFilesFolder);
@@ -156,13 +140,12 @@ void fillWindow(SetupContext& context, MainWindowModel& window) {
     folder = ReplaceToken(folder, "(Boo)", LeftStr(values.windowsFolder, 2) + "\\");
     window["txtFolder"].text = AddBackslash(folder, "B");
 
-    const bool locked = ReadIniValue(context, "Extend", "Enabled", "", script) == "False";
     if (setup && !locked) {
         enableShortcutBoxes(context, window, script);
     }
 
     if (setup) {
-        values.messageText = welcomeText(context, script) + "\r" +
+        values.messageText = setupScript->welcomeText + "\r" +
                              lit("※　処理を開始する前に，必ずすべてのプログラムを終了させてく"
                                  "ださい．");
     } else {
@@ -184,7 +167,7 @@ void fillWindow(SetupContext& context, MainWindowModel& window) {
     window.backgroundTitle = title;
 
     if (setup) {
-        showReadme(context, window, script);
+        showReadme(context, window, *setupScript);
     } else {
         arrangeForUninstall(context, window, script);
     }
