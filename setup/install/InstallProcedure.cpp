@@ -486,7 +486,8 @@ private:
         const std::string file = comma > 0 ? LeftStr(command, comma - 1) : command;
         const std::string parameters = comma > 0 ? MidStr(command, comma + 1) : "";
         if (!options_.startPrograms) {
-            message(lit("プログラムは起動しません（サイレントモード）：") + file);
+            message(lit("セットアップ後のプログラムは起動しません：") + file +
+                    (parameters.empty() ? "" : " " + parameters));
             return;
         }
         if (platform_.shellExecute(file, parameters) <= 32) {

@@ -3,10 +3,8 @@
 
 #include "common/Cp932.h"
 #include "install/InstallProcedure.h"
-#include "install/PathTokens.h"
 #include "install/SetupScript.h"
 #include "install/StartUp.h"
-#include "services/MbcsText.h"
 #include "services/PathText.h"
 #include "ui/ConsoleText.h"
 #include "ui/SilentWindow.h"
@@ -14,17 +12,6 @@
 namespace {
 
 using cp932::lit;
-
-// The program the script would start after installing, with its parameters; empty for none.
-std::string programNotStarted(const ProcessValues& values, const SetupScript& script,
-                              const std::string& setupFolder) {
-    if (script.executeFile.empty() || script.executeFile == "WINDOWS_REBOOT") {
-        return {};
-    }
-    std::string file = PathTokens(values, setupFolder).replace(script.executeFile);
-    int comma = MbcsPos(",", file);
-    return comma > 0 ? LeftStr(file, comma - 1) + " " + MidStr(file, comma + 1) : file;
-}
 
 int install(SetupContext& context, SilentWindow& window, const std::string& folderOverride,
             std::ostream& out, std::ostream& err) {
@@ -56,11 +43,6 @@ int install(SetupContext& context, SilentWindow& window, const std::string& fold
     }
     if (result.outcome != InstallProcedure::Outcome::completed) {
         return SilentSetup::stopped;
-    }
-    if (std::string program =
-            programNotStarted(context.values, script, AddBackslash(model["txtFolder"].text, "B"));
-        !program.empty()) {
-        out << "not started: " << cp932::toUtf8(program) << "\n";
     }
     if (context.values.rebootRequested) {
         return SilentSetup::restartNeeded;
