@@ -331,7 +331,18 @@ TEST_F(InstallProcedureTest, CompletionStartsAProgramOrAsksForARestart) {
         EXPECT_EQ(captions(), r.captions) << r.execute;
         EXPECT_EQ(machine.values.rebootRequested, r.reboot);
     }
-    // The program runs on its own; give it a moment to leave its mark.
+    // Without starting programs, the status line names what was not started.
+    medium("[CopyFile]\r\nFile1=(App)\\RUN.SH\r\n[ExecuteFile]\r\nFile=(App)\\RUN.SH,-b\r\n");
+    InstallProcedure::Options quiet;
+    quiet.startPrograms = false;
+    quiet.pause = false;
+    window.sleeps.clear();
+    InstallProcedure::run(context, window, SetupScript::read(context, "C:\\MEDIA\\SETUP.INI"),
+                          quiet);
+    EXPECT_TRUE(window.sleeps.empty());
+    EXPECT_EQ(window.messages.back(), J("セットアップ後のプログラムは起動しません：") +
+                                          "C:\\Program Files\\Sample\\RUN.SH -b");
+    // The program started before runs on its own; give it a moment to leave its mark.
     for (int i = 0; i < 100 && !std::filesystem::exists(marker); ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
