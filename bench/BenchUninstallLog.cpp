@@ -30,6 +30,7 @@ public:
     void processMessages() override {}
     void sleep(int) override {}
     void close() override {}
+    void showDeletionDialog(const std::string&) override { model["lblFormShare"].text = "Save"; }
 };
 
 UninstallLists packageLists() {

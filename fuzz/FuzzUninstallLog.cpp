@@ -18,6 +18,7 @@ public:
     void processMessages() override {}
     void sleep(int) override {}
     void close() override {}
+    void showDeletionDialog(const std::string&) override { model["lblFormShare"].text = "Save"; }
 };
 
 std::string makeRoot() {

@@ -21,6 +21,11 @@ public:
     // Closes the main window with result OK (the procedure that calls it returns right after).
     virtual void close() = 0;
 
+    // The file deletion dialog, modal, with text as its message: the button pressed leaves its
+    // answer ("Yes", "No", "Delete" or "Save") in the caption of lblFormShare, where it stays until
+    // the caller clears it.
+    virtual void showDeletionDialog(const std::string& text) = 0;
+
     // The message area shows text, then pending messages run.
     void showMessage(const std::string& text) {
         model["lblMessage"].text = text;

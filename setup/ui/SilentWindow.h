@@ -16,6 +16,8 @@ public:
     void processMessages() override;
     void sleep(int milliseconds) override {}
     void close() override { closed = true; }
+    // Unattended, a shared file no longer used is kept, as "すべて保存(&A)" keeps it.
+    void showDeletionDialog(const std::string&) override { model["lblFormShare"].text = "Save"; }
 
 private:
     std::ostream& out_;

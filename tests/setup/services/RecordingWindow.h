@@ -4,6 +4,7 @@
 
 #include "services/MainWindow.h"
 
+#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
@@ -27,4 +28,16 @@ public:
     }
     void sleep(int milliseconds) override { sleeps.push_back(milliseconds); }
     void close() override { closed = true; }
+
+    std::vector<std::string> deletionQuestions;
+    std::deque<std::string> deletionAnswers; // given in turn; "No" once they run out
+    void showDeletionDialog(const std::string& text) override {
+        deletionQuestions.push_back(text);
+        std::string answer = "No";
+        if (!deletionAnswers.empty()) {
+            answer = deletionAnswers.front();
+            deletionAnswers.pop_front();
+        }
+        model["lblFormShare"].text = answer;
+    }
 };
