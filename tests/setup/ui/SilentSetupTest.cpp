@@ -98,6 +98,10 @@ std::string lnkField(const std::string& report, const std::string& name) {
     return report.substr(start, report.find('\n', start) - start);
 }
 
+// The last CopyFile entry of the example script, and one more after it.
+const std::string lastCopy = "File4=(Sys)\\SAMPLEX.DLL,/S\r\n";
+const std::string oneMoreCopy = lastCopy + "File5=(App)\\Data\\EXTRA.TXT\r\n";
+
 const char* const firstLog = R"([Information]
 Message1=Quillet UnSetup(UnInstall) Initialize File
 Message2=！！！　警告　！！！
@@ -201,8 +205,7 @@ TEST(SilentSetupProgram, InstallsTheSampleMediumAndAgainWithOneMoreFile) {
     EXPECT_EQ(lnkField(link.out, "Working directory"), "C:\\Program Files\\Sample\\");
 
     // Once more with a sixth file: the log keeps its numbers and adds the new file after them.
-    m.editScript("File4=(Sys)\\SAMPLEX.DLL,/S\r\n",
-                 "File4=(Sys)\\SAMPLEX.DLL,/S\r\nFile5=(App)\\Data\\EXTRA.TXT\r\n");
+    m.editScript(lastCopy, oneMoreCopy);
     TempFolder::write(m.medium / "EXTRA.TXT", "extra\r\n");
     Outcome second = m.setup();
     ASSERT_EQ(second.code, 0) << second.err;
@@ -231,7 +234,6 @@ TEST(SilentSetupProgram, ExitCodes) {
         std::string rootFile; // a file or folder below the machine's root
         bool rootFileExists;
     };
-    const std::string extraFile = "File4=(Sys)\\SAMPLEX.DLL,/S\r\nFile5=(App)\\Data\\EXTRA.TXT\r\n";
     const Row rows[] = {
         {"folder given", "'/DIR=C:\\Other\\Place'", "", "", false, false, 0, "",
          "drive_c/Other/Place/Data/SAMPLE.INI", true},
@@ -243,7 +245,7 @@ TEST(SilentSetupProgram, ExitCodes) {
          "drive_c/Program Files/Sample", false},
         {"restart", "", "[ExecuteFile]\r\nFile=", "[ExecuteFile]\r\nFile=WINDOWS_REBOOT", false,
          false, 3, "", "RESTART-REQUESTED", true},
-        {"missing source", "", "File4=(Sys)\\SAMPLEX.DLL,/S\r\n", extraFile, false, false, 1,
+        {"missing source", "", lastCopy, oneMoreCopy, false, false, 1,
          "<File> C:\\Program Files\\Sample\\Data\\EXTRA.TXT\n"
          "指定されたファイルが見つかりません。\n",
          "drive_c/Program Files/Sample/UNSETUP.INI", true},
