@@ -12,22 +12,17 @@ class UninstallProcedure {
 public:
     enum class Outcome {
         completed,
-        stopped, // the log names no setup folder, or the temporary folder could not be made current
+        stopped, // the log names no setup folder or cannot be read, or the temporary folder could
+                 // not be made current
     };
     struct Result {
         Outcome outcome = Outcome::completed;
         int failures = 0;
         std::string failureLog; // the failure blocks as the details view shows them (CP932)
     };
-    struct Options {
-        bool pause = true; // let the window repaint after status texts (no sleeping otherwise)
-    };
-
     // Runs every step on the window's model over the working copy of the log
     // (context.values.scriptCopy), asking through context.prompter and the window's deletion
-    // dialog. The caller has run StartUp in uninstall mode.
-    static Result run(SetupContext& context, MainWindow& window, const Options& options);
-    static Result run(SetupContext& context, MainWindow& window) {
-        return run(context, window, Options());
-    }
+    // dialog. The caller has run StartUp in uninstall mode. Only the wait for "続行(&C)" sleeps;
+    // after a stop the window is closed as after completion.
+    static Result run(SetupContext& context, MainWindow& window);
 };
