@@ -33,8 +33,9 @@ Prompter::Answer SilentPrompter::answerTo(const std::string& text, const std::st
         return startsWith(text, lit("ディスクの空き容量取得関数が失敗しました．")) ? Answer::yes
                                                                                    : no;
     }
-    // The failure details ("警告") are printed by the front end instead; any other question
-    // (abort, end) is not meant for an unattended run.
+    // The failure details ("警告") are printed by the front end instead; a file the uninstaller
+    // asks about ("ファイル削除の確認") may still be used by others; any other question (abort,
+    // end) is not meant for an unattended run.
     return no;
 }
 

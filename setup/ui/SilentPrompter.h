@@ -1,6 +1,7 @@
 // The questions of an installation without windows, answered as an unattended install needs:
 // create the setup folder, go on when the free space is unknown but not when it is known to be
-// short, make the associations, skip the failure details (the front end prints the failure log).
+// short, make the associations, skip the failure details (the front end prints the failure log);
+// an unattended uninstall keeps every file it would have to ask about.
 // Every box is printed; warnings and errors go to the error stream.
 #pragma once
 

@@ -1,4 +1,4 @@
-// The silent installation from start to end.
+// The silent installation or uninstallation from start to end.
 #include "ui/SilentSetup.h"
 
 #include "common/Cp932.h"
@@ -8,6 +8,7 @@
 #include "services/PathText.h"
 #include "ui/ConsoleText.h"
 #include "ui/SilentWindow.h"
+#include "uninstall/UninstallProcedure.h"
 
 namespace {
 
@@ -16,11 +17,6 @@ using cp932::lit;
 int install(SetupContext& context, SilentWindow& window, const std::string& folderOverride,
             std::ostream& out, std::ostream& err) {
     MainWindowModel& model = window.model;
-    if (context.values.mode != "SETUP") {
-        ConsoleText::print(err,
-                           lit("アンセットアップ(アンインストール)は画面なしでは行えません．"));
-        return SilentSetup::stopped;
-    }
     if (!folderOverride.empty()) {
         if (model["txtFolder"].enabled) {
             model["txtFolder"].text = AddBackslash(folderOverride, "B");
@@ -50,6 +46,24 @@ int install(SetupContext& context, SilentWindow& window, const std::string& fold
     return result.failures > 0 ? SilentSetup::doneWithFailures : SilentSetup::done;
 }
 
+// The option boxes stay as start-up set them from the log; shared files no longer used are kept
+// (the window answers "Save") and so are the files the prompter is asked about.
+int uninstall(SetupContext& context, SilentWindow& window, const std::string& folderOverride,
+              std::ostream& err) {
+    if (!folderOverride.empty()) {
+        ConsoleText::print(err, lit("アンセットアップ(アンインストール)フォルダはアンセットアップ"
+                                    "情報から決まるため，指定を無視します．"));
+    }
+    UninstallProcedure::Result result = UninstallProcedure::run(context, window);
+    if (!result.failureLog.empty()) {
+        ConsoleText::print(err, result.failureLog);
+    }
+    if (result.outcome != UninstallProcedure::Outcome::completed) {
+        return SilentSetup::stopped;
+    }
+    return result.failures > 0 ? SilentSetup::doneWithFailures : SilentSetup::done;
+}
+
 } // namespace
 
 int SilentSetup::run(SetupContext& context, const std::string& firstArgument,
@@ -64,7 +78,8 @@ int SilentSetup::run(SetupContext& context, const std::string& firstArgument,
     int code = stopped;
     if (fatal.empty()) {
         window.processMessages();
-        code = install(context, window, folderOverride, out, err);
+        code = context.values.mode == "SETUP" ? install(context, window, folderOverride, out, err)
+                                              : uninstall(context, window, folderOverride, err);
     } else {
         ConsoleText::print(err, window.model["lblMessage"].text);
     }

@@ -16,8 +16,9 @@ public:
     void processMessages() override;
     void sleep(int milliseconds) override {}
     void close() override { closed = true; }
-    // Unattended, a shared file no longer used is kept, as "すべて保存(&A)" keeps it.
-    void showDeletionDialog(const std::string&) override { model["lblFormShare"].text = "Save"; }
+    // Unattended, a shared file no longer used is kept, as "すべて保存(&A)" keeps it; the dialog
+    // is printed as a message box is, so the kept file is named.
+    void showDeletionDialog(const std::string& text) override;
 
 private:
     std::ostream& out_;

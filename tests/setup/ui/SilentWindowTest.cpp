@@ -23,4 +23,13 @@ TEST(SilentWindowTest, PrintsEachNewMessageAsLines) {
     EXPECT_TRUE(window.closed);
 }
 
+TEST(SilentWindowTest, KeepsSharedFilesAndSaysWhich) {
+    std::ostringstream out;
+    SilentWindow window(out);
+    window.showDeletionDialog("C:\\A.DLL\r\r" + J("削除してもよろしいですか？"));
+    EXPECT_EQ(window.model["lblFormShare"].text, "Save");
+    EXPECT_EQ(out.str(),
+              "[ファイル削除の確認]\nC:\\A.DLL\n\n削除してもよろしいですか？\n=> Save\n");
+}
+
 } // namespace
