@@ -450,17 +450,8 @@ private:
         if (ask(question, lit("警告"), Icon::exclamation, Buttons::yesNo) != Answer::yes) {
             return;
         }
-        model_["txtReadme"].text = failures_.log;
-        model_["btnEvent"].text = lit("続行(&C)");
-        model_["btnEvent"].enabled = true;
-        model_["fraReadme"].text = lit("作成・コピー処理失敗　詳細表示");
-        model_["fraReadme"].visible = true;
-        while (model_["btnEvent"].enabled) {
-            window_.sleep(200);
-            window_.processMessages();
-        }
-        model_["btnEvent"].text = lit("セットアップ開始(&S)");
-        model_["fraReadme"].visible = false;
+        window_.showDetailsUntilContinued(failures_.log, lit("作成・コピー処理失敗　詳細表示"),
+                                          lit("セットアップ開始(&S)"));
     }
 
     // Phase 15: the completion box, a program started, or a restart requested.

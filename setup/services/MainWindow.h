@@ -26,6 +26,12 @@ public:
     // the caller clears it.
     virtual void showDeletionDialog(const std::string& text) = 0;
 
+    // The readme frame, captioned frameCaption, shows details until the user presses "続行(&C)"
+    // (which disables the action button); then the action button gets buttonCaption and the frame
+    // is hidden. Pending messages run between waits of 200 ms.
+    void showDetailsUntilContinued(const std::string& details, const std::string& frameCaption,
+                                   const std::string& buttonCaption);
+
     // The message area shows text, then pending messages run.
     void showMessage(const std::string& text) {
         model["lblMessage"].text = text;

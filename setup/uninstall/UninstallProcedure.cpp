@@ -321,17 +321,8 @@ private:
             Answer::yes) {
             return;
         }
-        model_["txtReadme"].text = failureLog_;
-        model_["fraReadme"].text = lit("削除処理失敗　詳細表示");
-        model_["fraReadme"].visible = true;
-        model_["btnEvent"].text = lit("続行(&C)");
-        model_["btnEvent"].enabled = true;
-        while (model_["btnEvent"].enabled) {
-            window_.sleep(200);
-            window_.processMessages();
-        }
-        model_["btnEvent"].text = lit("アンセットアップ開始(&S)");
-        model_["fraReadme"].visible = false;
+        window_.showDetailsUntilContinued(failureLog_, lit("削除処理失敗　詳細表示"),
+                                          lit("アンセットアップ開始(&S)"));
     }
 
     void complete() {
