@@ -293,7 +293,9 @@ private:
             return;
         }
         const std::uint32_t error = RemoveFolderWithFiles(context_, setupFolder_, extraFiles_);
-        if (error == 0) {
+        // A setup folder the install listed among its own folders is gone already by now.
+        if (error == 0 || error == win32_error::FileNotFound ||
+            error == win32_error::PathNotFound) {
             return;
         }
         failureLog_ += "<SetupFolder> " + setupFolder_ + "\r\n";

@@ -8,6 +8,8 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <map>
+#include <sstream>
 #include <string>
 #include <sys/file.h>
 #include <sys/wait.h>
@@ -220,6 +222,65 @@ TEST(SilentSetupProgram, InstallsTheSampleMediumAndAgainWithOneMoreFile) {
     EXPECT_NE(registry.find(R"("C:\\WINDOWS\\SYSTEM32\\SAMPLEX.DLL"=dword:00000002)"),
               std::string::npos)
         << registry;
+}
+
+// Every file below drive_c with its bytes, and every registry value under its key; keys without
+// values are left out (a parent key made for a value stays when the value goes, as on Windows).
+std::map<std::string, std::string> machineState(const fs::path& root) {
+    std::map<std::string, std::string> state;
+    for (const auto& entry : fs::recursive_directory_iterator(root / "drive_c")) {
+        if (entry.is_regular_file()) {
+            state[fs::relative(entry.path(), root).string()] = TempFolder::read(entry.path());
+        }
+    }
+    std::istringstream registry(withoutCr(cp932::toUtf8(TempFolder::read(root / "registry.reg"))));
+    std::string key;
+    for (std::string line; std::getline(registry, line);) {
+        if (line.starts_with("[")) {
+            key = line;
+        } else if (!line.empty() && line != "REGEDIT4") {
+            state["registry " + key + " " + line] = "";
+        }
+    }
+    return state;
+}
+
+TEST(SilentSetupProgram, UninstallingLeavesTheMachineAsBefore) {
+    Medium m;
+    // A run without a script makes the machine and installs nothing.
+    fs::rename(m.medium / "SETUP.INI", m.temp.path() / "SETUP.INI");
+    ASSERT_EQ(m.setup().code, 2);
+    fs::rename(m.temp.path() / "SETUP.INI", m.medium / "SETUP.INI");
+    const auto before = machineState(m.root);
+
+    ASSERT_EQ(m.setup().code, 0);
+    Outcome removed = run(m.temp, "QUILLET_ROOT='" + m.root.string() + "' '" +
+                                      (m.root / "drive_c/WINDOWS/UNQUILL.EXE").string() +
+                                      "' 'C:\\Program Files\\Sample\\UNSETUP.INI' /SILENT");
+    EXPECT_EQ(removed.code, 0) << removed.err;
+
+    // Left behind by rule: the uninstaller, the installer's own ini file, and the shared library
+    // that no program uses any more, kept as the unattended answer "Save" keeps it.
+    auto after = machineState(m.root);
+    for (const char* kept : {"drive_c/WINDOWS/UNQUILL.EXE", "drive_c/WINDOWS/QUILLET.INI",
+                             "drive_c/WINDOWS/SYSTEM32/SAMPLEX.DLL"}) {
+        EXPECT_EQ(after.erase(kept), 1u) << kept;
+    }
+    std::string differences;
+    for (const auto& [name, bytes] : before) {
+        if (!after.contains(name)) {
+            differences += "gone: " + name + "\n";
+        } else if (after[name] != bytes) {
+            differences += "changed: " + name + "\n";
+        }
+    }
+    for (const auto& [name, bytes] : after) {
+        if (!before.contains(name)) {
+            differences += "left: " + name + "\n";
+        }
+    }
+    EXPECT_EQ(differences, "");
+    EXPECT_FALSE(fs::exists(m.root / "drive_c/Program Files/Sample"));
 }
 
 TEST(SilentSetupProgram, ExitCodes) {
