@@ -1,0 +1,203 @@
+// Times a silent installation of a large package on a fresh emulated machine, and its reinstall
+// over the first, against `/bin/cp -r` of the same files in the same run.
+#include "install/InstallProcedure.h"
+#include "install/SetupScript.h"
+#include "install/StartUp.h"
+#include "services/platform/posix/PosixPlatform.h"
+#include "ui/SilentPrompter.h"
+#include "ui/SilentWindow.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <ostream>
+#include <string>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double millisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+constexpr int kFiles = 1000;
+constexpr int kFolders = 20;
+constexpr int kShortcuts = 20;
+constexpr int kRegistryValues = 20;
+constexpr std::size_t kTotalBytes = 10u * 1000 * 1000;
+constexpr int kRounds = 3;
+
+std::string numbered(const char* prefix, int n, int width) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%s%0*d", prefix, width, n);
+    return text;
+}
+
+std::string fileName(int i) {
+    return numbered("FILE", i, 4) + ".DAT";
+}
+std::string folderName(int i) {
+    return numbered("DIR", i % kFolders, 2);
+}
+
+void writeHostFile(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
+}
+
+// The medium: SETUP.EXE (empty: only its folder counts), SETUP.INI and the files.
+void writeMedium(const std::filesystem::path& medium) {
+    std::filesystem::create_directories(medium);
+    writeHostFile(medium / "SETUP.EXE", "");
+    std::string ini = "[Title]\r\nSetup=Bench\r\n[ProgramID]\r\nID=BENCH\r\n"
+                      "[DefaultFolder]\r\nFolder=(Prg)\\Bench\\\r\n[MakeFolder]\r\n";
+    for (int i = 0; i < kFolders; ++i) {
+        ini += "Folder" + std::to_string(i + 1) + "=(App)\\" + folderName(i) + "\r\n";
+    }
+    ini += "[CopyFile]\r\n";
+    const std::string bytes(kTotalBytes / kFiles, 'x');
+    for (int i = 0; i < kFiles; ++i) {
+        ini += "File" + std::to_string(i + 1) + "=(App)\\" + folderName(i) + "\\" + fileName(i) +
+               "\r\n";
+        writeHostFile(medium / fileName(i), bytes);
+    }
+    ini += "[ShortCut]\r\n";
+    for (int i = 0; i < kShortcuts; ++i) {
+        ini += "Make" + std::to_string(i + 1) + "=(App)\\" + folderName(i) + "\\" + fileName(i) +
+               "\r\nName" + std::to_string(i + 1) + "=Bench " + std::to_string(i) + "\r\n";
+    }
+    ini += "[Registry]\r\n";
+    for (int i = 0; i < kRegistryValues; ++i) {
+        const std::string n = std::to_string(i + 1);
+        ini += "Key" + n + "=(Local)\\Software\\Bench\\Settings\r\nName" + n + "=Value" + n +
+               "\r\nValue" + n + "=(Str)(App)\\" + folderName(i) + "(Pdd)\r\n";
+    }
+    writeHostFile(medium / "SETUP.INI", ini);
+}
+
+struct Timing {
+    double startUp = 0, script = 0, procedure = 0, total = 0;
+    int failures = 0;
+    bool completed = false;
+};
+
+// One silent installation as the silent front end runs it, without its console output.
+Timing install(const std::string& root, const std::string& programHostPath) {
+    PosixPlatform platform(PosixPlatform::Options{root, programHostPath});
+    std::ostream quiet(nullptr);
+    SilentPrompter prompter(quiet, quiet);
+    ProcessValues values;
+    SetupContext context{platform, prompter, values};
+    SilentWindow window(quiet);
+    InstallProcedure::Options options;
+    options.startPrograms = false;
+    options.pause = false;
+
+    Timing t;
+    const Clock::time_point start = Clock::now();
+    if (!StartUp::run(context, window.model, "").empty()) {
+        return t;
+    }
+    t.startUp = millisecondsSince(start);
+    Clock::time_point phase = Clock::now();
+    const SetupScript script = SetupScript::read(context, values.scriptCopy);
+    t.script = millisecondsSince(phase);
+    phase = Clock::now();
+    const InstallProcedure::Result result = InstallProcedure::run(context, window, script, options);
+    t.procedure = millisecondsSince(phase);
+    StartUp::closeMainWindow(context);
+    t.total = millisecondsSince(start);
+    t.failures = result.failures;
+    t.completed = result.outcome == InstallProcedure::Outcome::completed;
+    return t;
+}
+
+double copyTree(const std::filesystem::path& from, const std::filesystem::path& to) {
+    const std::string command = "/bin/cp -r '" + from.string() + "' '" + to.string() + "'";
+    const Clock::time_point start = Clock::now();
+    if (std::system(command.c_str()) != 0) {
+        return -1;
+    }
+    return millisecondsSince(start);
+}
+
+int countFiles(const std::filesystem::path& folder) {
+    std::error_code ec;
+    int count = 0;
+    for (auto it = std::filesystem::recursive_directory_iterator(folder, ec);
+         it != std::filesystem::recursive_directory_iterator(); it.increment(ec)) {
+        count += it->is_regular_file() ? 1 : 0;
+    }
+    return count;
+}
+
+void keepBest(Timing& best, const Timing& t) {
+    if (best.total == 0 || t.total < best.total) {
+        best = t;
+    }
+}
+
+void printRow(const char* name, const Timing& t, double baseline) {
+    std::printf("%-18s %8.1f ms  (start-up %6.1f  script %6.1f  procedure %8.1f)  ratio %5.2f\n",
+                name, t.total, t.startUp, t.script, t.procedure, t.total / baseline);
+}
+
+} // namespace
+
+int main() {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "bench-install-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) {
+        std::perror("mkdtemp");
+        return 1;
+    }
+    const std::filesystem::path base = pattern;
+    const std::filesystem::path medium = base / "medium";
+    writeMedium(medium);
+
+    int result = 0;
+    Timing first, again;
+    double baseline = 0;
+    for (int round = 0; round < kRounds; ++round) {
+        const std::filesystem::path root = base / ("root" + std::to_string(round));
+        const std::filesystem::path copies = base / ("copies" + std::to_string(round));
+        const double copied = copyTree(medium, copies);
+        if (copied < 0) {
+            std::fprintf(stderr, "/bin/cp -r failed\n");
+            return 1;
+        }
+        baseline = round == 0 ? copied : std::min(baseline, copied);
+        const std::string program = (medium / "SETUP.EXE").string();
+        const Timing a = install(root.string(), program);
+        const int installed = countFiles(root / "drive_c" / "Program Files" / "Bench");
+        if (installed != kFiles + 1) { // the files and UNSETUP.INI
+            std::fprintf(stderr, "round %d: %d files installed\n", round, installed);
+            result = 1;
+        }
+        const Timing b = install(root.string(), program);
+        for (const Timing* t : {&a, &b}) {
+            if (!t->completed || t->failures != 0) {
+                std::fprintf(stderr, "round %d: install not completed (%d failures)\n", round,
+                             t->failures);
+                result = 1;
+            }
+        }
+        keepBest(first, a);
+        keepBest(again, b);
+        std::error_code ec;
+        std::filesystem::remove_all(root, ec);
+        std::filesystem::remove_all(copies, ec);
+    }
+
+    std::printf("%d files %zu MB in %d folders, %d shortcuts, %d registry values; best of %d\n",
+                kFiles, kTotalBytes / 1000000, kFolders, kShortcuts, kRegistryValues, kRounds);
+    std::printf("%-18s %8.1f ms\n", "/bin/cp -r", baseline);
+    printRow("install", first, baseline);
+    printRow("reinstall", again, baseline);
+    std::error_code ec;
+    std::filesystem::remove_all(base, ec);
+    return result;
+}
