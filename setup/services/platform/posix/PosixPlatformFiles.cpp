@@ -159,6 +159,18 @@ std::vector<Platform::FindData> PosixPlatform::findFiles(const std::string& patt
         }
     }
     std::vector<FindData> entries;
+    // A plain name spelled as it is on the host is that entry alone: the folder is not listed, so
+    // looking up each of many files in a large folder does not grow with the folder.
+    if (!wildcard::hasWildcard(name) && name != "." && name != "..") {
+        const std::string hostName = cp932::toUtf8(name);
+        struct stat entry {};
+        const std::string entryPath = *host + "/" + hostName;
+        if (cp932::fromUtf8(hostName) == name &&
+            (::stat(entryPath.c_str(), &entry) == 0 || ::lstat(entryPath.c_str(), &entry) == 0)) {
+            found.push_back(findData(name, entry));
+            return found;
+        }
+    }
     std::error_code ec;
     for (fs::directory_iterator it(*host, ec); !ec && it != fs::directory_iterator();
          it.increment(ec)) {
