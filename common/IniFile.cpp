@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <unordered_set>
 
 namespace {
 
@@ -118,9 +119,52 @@ std::string joinLines(const IniLines& file) {
     return text;
 }
 
+// The lookup name of a section and key: trimmed, ASCII upper-cased, joined by a line end (which no
+// line holds). Nothing for a name ending in a lone lead byte, which equalsNoCase never matches.
+std::optional<std::string> snapshotName(std::string_view section, std::string_view key) {
+    std::string joined = std::string(cp932::trim(section)) + '\n' + std::string(cp932::trim(key));
+    for (std::size_t i = 0; i < joined.size(); ++i) {
+        if (cp932::isLeadByte(static_cast<unsigned char>(joined[i])) &&
+            (++i >= joined.size() || joined[i] == '\n')) {
+            return std::nullopt;
+        }
+    }
+    return cp932::toUpperAscii(joined);
+}
+
 } // namespace
 
 IniFile::IniFile(std::string hostPath) : path_(std::move(hostPath)) {}
+
+IniFile::Snapshot IniFile::snapshot() const {
+    Snapshot result;
+    IniLines file = loadLines(path_);
+    // As readString finds them: the first section of a name, the first key of a name in it.
+    std::unordered_set<std::string> seenSections;
+    bool skipping = true;
+    std::string_view section;
+    for (const std::string& line : file.lines) {
+        if (auto s = sectionName(line)) {
+            section = *s;
+            skipping = !seenSections.insert(cp932::toUpperAscii(section)).second;
+        } else if (auto kv = keyValue(line); kv && !skipping) {
+            if (auto name = snapshotName(section, kv->key)) {
+                result.values_.try_emplace(std::move(*name), kv->value);
+            }
+        }
+    }
+    return result;
+}
+
+std::optional<std::string_view> IniFile::Snapshot::find(std::string_view section,
+                                                        std::string_view key) const {
+    auto name = snapshotName(section, key);
+    auto it = name ? values_.find(*name) : values_.end();
+    if (it == values_.end()) {
+        return std::nullopt;
+    }
+    return it->second;
+}
 
 std::string IniFile::readString(std::string_view section, std::string_view key,
                                 std::string_view defaultValue, std::size_t bufferSize) const {

@@ -1,8 +1,10 @@
 // Private-profile ini files with the reading and writing rules of the Windows profile functions.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -15,12 +17,26 @@ class IniFile {
 public:
     explicit IniFile(std::string hostPath);
 
+    // Every value of the file as it was read, so that many keys are found without reading and
+    // parsing it again for each: what readString gives with an unlimited buffer, or nothing.
+    class Snapshot {
+    public:
+        std::optional<std::string_view> find(std::string_view section, std::string_view key) const;
+
+    private:
+        friend class IniFile;
+        std::unordered_map<std::string, std::string> values_; // by folded "section\nkey"
+    };
+
     const std::string& path() const { return path_; }
 
     // The value, or the default when the section, key or file is missing. Like a buffer of
     // bufferSize bytes, the result has at most bufferSize - 1 bytes (cut at a character boundary).
     std::string readString(std::string_view section, std::string_view key,
                            std::string_view defaultValue = {}, std::size_t bufferSize = 256) const;
+
+    // The whole file read now; an unreadable file gives an empty snapshot.
+    Snapshot snapshot() const;
 
     // An optional sign and the leading digits ("1x" gives 1); no digits or a missing key gives the
     // default. Values beyond the 32-bit range wrap as the Windows function does.

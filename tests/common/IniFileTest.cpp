@@ -39,8 +39,11 @@ TEST(IniFile, ReadsWithWindowsRules) {
         {"Missing", "Name", "dflt"},
         {"Master", "LATER", "dflt"},
     };
+    const IniFile::Snapshot snapshot = ini.snapshot();
     for (const auto& r : rows) {
         EXPECT_EQ(ini.readString(r.section, r.key, "dflt"), r.expected)
+            << r.section << "/" << r.key;
+        EXPECT_EQ(snapshot.find(r.section, r.key).value_or("dflt"), r.expected)
             << r.section << "/" << r.key;
     }
     EXPECT_TRUE(ini.hasKey("MASTER", "empty"));
@@ -127,4 +130,11 @@ TEST(IniFile, TrailBytesEqualToBracketsDoNotEndNames) {
     ASSERT_TRUE(ini.writeString(cp932::lit("ソフト"), cp932::lit("表示"), cp932::lit("値")));
     EXPECT_EQ(ini.readString(cp932::lit("ソフト"), cp932::lit("表示"), ""), cp932::lit("値"));
     EXPECT_EQ(ini.readString(section, cp932::lit("表示"), "none"), "none");
+    // A name ending in a lone lead byte matches nothing, not even itself.
+    ASSERT_TRUE(ini.writeString("S", "K\x81", "v"));
+    EXPECT_EQ(ini.readString("S", "K\x81", "none"), "none");
+    const IniFile::Snapshot snapshot = ini.snapshot();
+    EXPECT_EQ(snapshot.find(cp932::lit("ソフト"), cp932::lit("表示")), cp932::lit("値"));
+    EXPECT_FALSE(snapshot.find(section, cp932::lit("表示")));
+    EXPECT_FALSE(snapshot.find("S", "K\x81"));
 }

@@ -2,11 +2,14 @@
 // drives, system folders, registry file, shell links, restart marker and single-instance lock.
 #pragma once
 
+#include "common/IniFile.h"
 #include "services/platform/Platform.h"
 #include "services/platform/posix/PathMapper.h"
 #include "services/platform/posix/PersistentRegistry.h"
 
 #include <string>
+#include <sys/types.h>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -124,10 +127,29 @@ private:
     bool canReplace(const std::string& hostPath);
     std::uint32_t saveRegistry();
 
+    // What tells one version of a profile file from another: any write replaces the file (a new
+    // inode) or changes its times.
+    struct ProfileStamp {
+        dev_t device;
+        ino_t inode;
+        off_t size;
+        time_t modifiedSeconds;
+        long modifiedNanoseconds;
+        time_t changedSeconds;
+        long changedNanoseconds;
+        bool operator==(const ProfileStamp&) const = default;
+    };
+    struct CachedProfile {
+        ProfileStamp stamp;
+        IniFile::Snapshot values;
+    };
+
     PathMapper mapper_;
     std::string programHostPath_;
     PathMapper::WindowsPath current_;
     std::uint32_t lastError_ = 0;
     PersistentRegistry registry_;
     std::vector<std::pair<std::uint32_t, std::string>> notifications_;
+    // Parsed profile files by host path; emptied by every call that writes files.
+    std::unordered_map<std::string, CachedProfile> profiles_;
 };

@@ -231,6 +231,7 @@ bool PosixPlatform::removeDirectory(const std::string& path) {
 
 bool PosixPlatform::copyFile(const std::string& source, const std::string& destination,
                              bool failIfExists) {
+    profiles_.clear();
     auto from = map(source);
     if (!from) {
         return false;
@@ -277,6 +278,7 @@ bool PosixPlatform::copyFile(const std::string& source, const std::string& desti
 }
 
 bool PosixPlatform::moveFile(const std::string& source, const std::string& destination) {
+    profiles_.clear();
     auto from = map(source);
     if (!from) {
         return false;
@@ -302,6 +304,7 @@ bool PosixPlatform::moveFile(const std::string& source, const std::string& desti
 }
 
 bool PosixPlatform::deleteFile(const std::string& path) {
+    profiles_.clear();
     auto host = map(path);
     struct stat st {};
     if (!host) {
@@ -320,6 +323,7 @@ bool PosixPlatform::deleteFile(const std::string& path) {
 }
 
 std::uint32_t PosixPlatform::shellDelete(const std::string& pathOrWildcard) {
+    profiles_.clear();
     auto [folder, name] = splitLastName(pathOrWildcard);
     std::vector<std::string> targets;
     if (wildcard::hasWildcard(name)) {
@@ -375,6 +379,7 @@ bool PosixPlatform::readFile(const std::string& path, std::string& contents) {
 }
 
 bool PosixPlatform::writeFile(const std::string& path, const std::string& contents) {
+    profiles_.clear();
     auto host = map(path);
     if (!host || !canReplace(*host)) {
         return false;
@@ -441,9 +446,22 @@ std::string PosixPlatform::getPrivateProfileString(const std::string& section,
                                                    std::size_t bufferSize,
                                                    const std::string& file) {
     auto host = profilePath(file);
-    std::string value = host ? IniFile(*host).readString(section, key, defaultValue,
-                                                         std::numeric_limits<std::size_t>::max())
-                             : defaultValue;
+    std::string value = defaultValue;
+    struct stat st {};
+    if (host && ::stat(host->c_str(), &st) == 0) {
+        // Read once per version of the file: a script or log is read key by key.
+        const ProfileStamp stamp{st.st_dev,         st.st_ino,          st.st_size,
+                                 st.st_mtim.tv_sec, st.st_mtim.tv_nsec, st.st_ctim.tv_sec,
+                                 st.st_ctim.tv_nsec};
+        auto it = profiles_.find(*host);
+        if (it == profiles_.end() || it->second.stamp != stamp) {
+            it = profiles_.insert_or_assign(*host, CachedProfile{stamp, IniFile(*host).snapshot()})
+                     .first;
+        }
+        if (auto found = it->second.values.find(section, key)) {
+            value = *found;
+        }
+    }
     // Cut like a buffer of bufferSize bytes, even inside a double-byte character: the caller
     // learns from the length that the value did not fit.
     return value.substr(0, bufferSize == 0 ? 0 : bufferSize - 1);
@@ -451,6 +469,7 @@ std::string PosixPlatform::getPrivateProfileString(const std::string& section,
 
 bool PosixPlatform::writePrivateProfileString(const std::string& section, const std::string& key,
                                               const std::string& value, const std::string& file) {
+    profiles_.clear();
     auto host = profilePath(file);
     if (!host || !canReplace(*host)) {
         return false;
@@ -463,12 +482,14 @@ bool PosixPlatform::writePrivateProfileString(const std::string& section, const 
 }
 
 bool PosixPlatform::flushPrivateProfile(const std::string& file) {
-    // Every ini call reads and writes the file itself; there is no cache to flush.
+    profiles_.clear();
+    // Reads are cached per version of the file, and every write drops the cache.
     return profilePath(file).has_value();
 }
 
 bool PosixPlatform::deletePrivateProfileSection(const std::string& section,
                                                 const std::string& file) {
+    profiles_.clear();
     auto host = profilePath(file);
     struct stat st {};
     if (!host) {
@@ -505,6 +526,7 @@ bool PosixPlatform::getExpandedName(const std::string& source, std::string& expa
 }
 
 bool PosixPlatform::lzExpand(const std::string& source, const std::string& destination) {
+    profiles_.clear();
     auto from = map(source);
     if (!from) {
         return false;

@@ -9,6 +9,8 @@
 
 #include <csignal>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <sys/wait.h>
@@ -80,6 +82,44 @@ TEST(PosixPlatform, CopiesKeepTheExecuteBits) {
         ASSERT_TRUE(m.platform.setFileAttributes("C:\\PROG", file_attribute::Archive));
         EXPECT_EQ(fs::status(m.host("C:\\PROG")).permissions() & exec, mode & exec)
             << static_cast<int>(mode);
+    }
+}
+
+// Profile reads are cached per version of the file: a read after a change through the platform, or
+// an outside edit in place that changes the size, sees the change.
+TEST(PosixPlatform, ProfileReadsSeeEveryChange) {
+    EmulatedMachine m;
+    Platform& p = m.platform;
+    const std::string ini = "C:\\A.INI";
+    struct Row {
+        const char* change;
+        std::function<void()> make;
+        const char* expected;
+    };
+    const Row rows[] = {
+        {"profile write", [&] { p.writePrivateProfileString("S", "K", "2", ini); }, "2"},
+        {"file write", [&] { p.writeFile(ini, "[S]\r\nK=2\r\n"); }, "2"},
+        {"copy over",
+         [&] {
+             m.write("C:\\B.INI", "[S]\r\nK=2\r\n");
+             p.copyFile("C:\\B.INI", ini, false);
+         },
+         "2"},
+        {"section delete", [&] { p.deletePrivateProfileSection("S", ini); }, "none"},
+        {"edit in place",
+         [&] {
+             std::ofstream(m.host(ini), std::ios::in | std::ios::out | std::ios::binary)
+                 .seekp(7)
+                 .write("22\r\n", 4);
+         },
+         "22"},
+    };
+    for (const Row& row : rows) {
+        m.write(ini, "[S]\r\nK=1\r\n");
+        EXPECT_EQ(p.getPrivateProfileString("S", "K", "", 256, ini), "1") << row.change;
+        row.make();
+        EXPECT_EQ(p.getPrivateProfileString("S", "K", "none", 256, ini), row.expected)
+            << row.change;
     }
 }
 
