@@ -149,7 +149,9 @@ IniFile::Snapshot IniFile::snapshot() const {
             skipping = !seenSections.insert(cp932::toUpperAscii(section)).second;
         } else if (auto kv = keyValue(line); kv && !skipping) {
             if (auto name = snapshotName(section, kv->key)) {
-                result.values_.try_emplace(std::move(*name), kv->value);
+                // A lone lead byte at the end is cut off, as by readString.
+                result.values_.try_emplace(std::move(*name),
+                                           cp932::cut(kv->value, kv->value.size()));
             }
         }
     }

@@ -130,11 +130,14 @@ TEST(IniFile, TrailBytesEqualToBracketsDoNotEndNames) {
     ASSERT_TRUE(ini.writeString(cp932::lit("ソフト"), cp932::lit("表示"), cp932::lit("値")));
     EXPECT_EQ(ini.readString(cp932::lit("ソフト"), cp932::lit("表示"), ""), cp932::lit("値"));
     EXPECT_EQ(ini.readString(section, cp932::lit("表示"), "none"), "none");
-    // A name ending in a lone lead byte matches nothing, not even itself.
+    // A name ending in a lone lead byte matches nothing, not even itself; such a value loses it.
     ASSERT_TRUE(ini.writeString("S", "K\x81", "v"));
+    ASSERT_TRUE(ini.writeString("S", "V", "ab\x81"));
     EXPECT_EQ(ini.readString("S", "K\x81", "none"), "none");
+    EXPECT_EQ(ini.readString("S", "V", "", 100), "ab");
     const IniFile::Snapshot snapshot = ini.snapshot();
     EXPECT_EQ(snapshot.find(cp932::lit("ソフト"), cp932::lit("表示")), cp932::lit("値"));
     EXPECT_FALSE(snapshot.find(section, cp932::lit("表示")));
     EXPECT_FALSE(snapshot.find("S", "K\x81"));
+    EXPECT_EQ(snapshot.find("S", "V"), "ab");
 }
