@@ -51,7 +51,7 @@ bool writeAll(int fd, std::string_view contents) {
 
 } // namespace
 
-bool write(const std::string& path, std::string_view contents, std::string* error) {
+bool write(const std::string& path, std::string_view contents, std::string* error, Sync sync) {
     const std::string temporary = temporaryPathFor(path);
     // Keep the permissions of the file being replaced; a new file gets the usual ones.
     mode_t mode = 0666;
@@ -69,7 +69,7 @@ bool write(const std::string& path, std::string_view contents, std::string* erro
         }
         return false;
     }
-    if (!writeAll(fd, contents) || ::fsync(fd) != 0) {
+    if (!writeAll(fd, contents) || (sync == Sync::toDisk && ::fsync(fd) != 0)) {
         int err = errno;
         ::close(fd);
         ::unlink(temporary.c_str());

@@ -6,9 +6,14 @@
 
 namespace atomic_file {
 
+// Whether the new file is forced to disk before it replaces the old one. A copy that can be made
+// again from its source may skip that; readers still see the old file or the whole new one.
+enum class Sync { toDisk, none };
+
 // Writes contents to hostPath so that readers see either the old file or the whole new one.
 // On failure the old file is untouched, the temporary file removed, and error (if given) says why.
-bool write(const std::string& hostPath, std::string_view contents, std::string* error = nullptr);
+bool write(const std::string& hostPath, std::string_view contents, std::string* error = nullptr,
+           Sync sync = Sync::toDisk);
 
 // Reads a whole file; false (with error) when it cannot be opened or read.
 bool read(const std::string& hostPath, std::string& contents, std::string* error = nullptr);

@@ -267,7 +267,9 @@ bool PosixPlatform::copyFile(const std::string& source, const std::string& desti
         return failErrno(errno, *from);
     }
     errno = 0;
-    if (!atomic_file::write(*to, contents)) {
+    // Replaced whole but not forced to disk file by file, as CopyFile does not: a copy can be made
+    // again from its source, and an installation of many files would wait on the disk.
+    if (!atomic_file::write(*to, contents, nullptr, atomic_file::Sync::none)) {
         return fail(errno ? error_text::win32Code(errno) : win32_error::AccessDenied);
     }
     // A copy keeps the attributes and the last-write time of its source.
