@@ -1,6 +1,6 @@
-// Times a silent installation of a large package on a fresh emulated machine, and its reinstall
-// over the first, against `/bin/cp -r` of the same files in the same run, and against copying them
-// one by one as the machine does (written beside, flushed to disk, renamed over).
+// Times a silent installation of a large package on a fresh emulated machine, its reinstall over
+// the first and its uninstallation, against `/bin/cp -r` and `/bin/rm -r` of the same files in the
+// same run, and against copying them one by one flushed to disk.
 #include "common/AtomicFile.h"
 #include "install/InstallProcedure.h"
 #include "install/SetupScript.h"
@@ -8,6 +8,7 @@
 #include "services/platform/posix/PosixPlatform.h"
 #include "ui/SilentPrompter.h"
 #include "ui/SilentWindow.h"
+#include "uninstall/UninstallProcedure.h"
 
 #include <algorithm>
 #include <chrono>
@@ -117,6 +118,39 @@ Timing install(const std::string& root, const std::string& programHostPath) {
     return t;
 }
 
+// The silent uninstallation of what install() put in.
+Timing uninstall(const std::string& root, const std::string& programHostPath) {
+    PosixPlatform platform(PosixPlatform::Options{root, programHostPath});
+    std::ostream quiet(nullptr);
+    SilentPrompter prompter(quiet, quiet);
+    ProcessValues values;
+    SetupContext context{platform, prompter, values};
+    SilentWindow window(quiet);
+    Timing t;
+    const Clock::time_point start = Clock::now();
+    if (!StartUp::run(context, window.model, "C:\\Program Files\\Bench\\UNSETUP.INI").empty()) {
+        return t;
+    }
+    t.startUp = millisecondsSince(start);
+    const Clock::time_point phase = Clock::now();
+    const UninstallProcedure::Result result = UninstallProcedure::run(context, window);
+    t.procedure = millisecondsSince(phase);
+    StartUp::closeMainWindow(context);
+    t.total = millisecondsSince(start);
+    t.failures = result.failures;
+    t.completed = result.outcome == UninstallProcedure::Outcome::completed;
+    return t;
+}
+
+double removeTree(const std::filesystem::path& folder) {
+    const std::string command = "/bin/rm -r '" + folder.string() + "'";
+    const Clock::time_point start = Clock::now();
+    if (std::system(command.c_str()) != 0) {
+        return -1;
+    }
+    return millisecondsSince(start);
+}
+
 double copyTree(const std::filesystem::path& from, const std::filesystem::path& to) {
     const std::string command = "/bin/cp -r '" + from.string() + "' '" + to.string() + "'";
     const Clock::time_point start = Clock::now();
@@ -177,8 +211,9 @@ int main() {
     writeMedium(medium);
 
     int result = 0;
-    Timing first, again;
+    Timing first, again, removed;
     double baseline = 0;
+    double removeBaseline = 0;
     double flushed = 0;
     for (int round = 0; round < kRounds; ++round) {
         const std::filesystem::path root = base / ("root" + std::to_string(round));
@@ -211,8 +246,22 @@ int main() {
                 result = 1;
             }
         }
+        const Timing c = uninstall(root.string(), program);
+        if (!c.completed || c.failures != 0 ||
+            std::filesystem::exists(root / "drive_c" / "Program Files" / "Bench")) {
+            std::fprintf(stderr, "round %d: uninstall not complete (%d failures)\n", round,
+                         c.failures);
+            result = 1;
+        }
+        const double rm = removeTree(copies);
+        if (rm < 0) {
+            std::fprintf(stderr, "/bin/rm -r failed\n");
+            return 1;
+        }
+        removeBaseline = round == 0 ? rm : std::min(removeBaseline, rm);
         keepBest(first, a);
         keepBest(again, b);
+        keepBest(removed, c);
         std::error_code ec;
         std::filesystem::remove_all(root, ec);
         std::filesystem::remove_all(copies, ec);
@@ -225,6 +274,9 @@ int main() {
     std::printf("%-18s %8.1f ms\n", "flushed copies", flushed);
     printRow("install", first, baseline, flushed);
     printRow("reinstall", again, baseline, flushed);
+    std::printf("%-18s %8.1f ms\n", "/bin/rm -r", removeBaseline);
+    std::printf("%-18s %8.1f ms  (start-up %6.1f  procedure %8.1f)  ratio %5.2f\n", "uninstall",
+                removed.total, removed.startUp, removed.procedure, removed.total / removeBaseline);
     std::error_code ec;
     std::filesystem::remove_all(base, ec);
     return result;

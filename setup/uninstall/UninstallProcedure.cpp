@@ -99,13 +99,22 @@ private:
         }
     }
 
-    std::string entry(const char* section, const char* prefix, int n) {
-        return ReadIniValue(context_, section, prefix + std::to_string(n), "", log_);
+    // A numbered list of the log up to its first empty value, read whole before the files it
+    // names change: every deletion makes the platform read the log anew.
+    std::vector<std::string> entries(const char* section, const char* prefix) {
+        std::vector<std::string> values;
+        for (int n = 1;; ++n) {
+            std::string value =
+                ReadIniValue(context_, section, prefix + std::to_string(n), "", log_);
+            if (value.empty()) {
+                return values;
+            }
+            values.push_back(std::move(value));
+        }
     }
 
     void deleteFiles() {
-        for (int n = 1;; ++n) {
-            const std::string value = entry("DeleteFile", "File", n);
+        for (const std::string& value : entries("DeleteFile", "File")) {
             const int comma = MbcsPos(",", value);
             const std::string path = comma > 0 ? LeftStr(value, comma - 1) : value;
             if (path.empty()) {
@@ -185,11 +194,7 @@ private:
     // A program group of the Start menu goes with its last shortcut; the desktop, startup and
     // send-to folders always stay.
     void deleteShortcuts() {
-        for (int n = 1;; ++n) {
-            const std::string path = entry("DeleteShortCut", "File", n);
-            if (path.empty()) {
-                return;
-            }
+        for (const std::string& path : entries("DeleteShortCut", "File")) {
             const std::uint32_t error = DeleteFileSilent(context_, path);
             const std::string folder = ExtractFilePath(path);
             const bool systemFolder = MbcsPos(lit("\\ﾃﾞｽｸﾄｯﾌﾟ\\"), path) > 0 ||
@@ -208,14 +213,7 @@ private:
     // only inside the setup folder: a folder that was there before the install (the Windows
     // folder, say) keeps its ini files and stays unless it is empty.
     void removeFolders() {
-        std::vector<std::string> folders;
-        for (int n = 1;; ++n) {
-            std::string folder = entry("DeleteFolder", "Folder", n);
-            if (folder.empty()) {
-                break;
-            }
-            folders.push_back(std::move(folder));
-        }
+        const std::vector<std::string> folders = entries("DeleteFolder", "Folder");
         for (auto it = folders.rbegin(); it != folders.rend(); ++it) {
             const std::string& folder = *it;
             const bool inside = cp932::equalsNoCase(LeftStr(AddBackslash(folder, "B"),
@@ -243,11 +241,7 @@ private:
     }
 
     void deleteRegistryKeys() {
-        for (int n = 1;; ++n) {
-            const std::string value = entry("DeleteRegistry", "Key", n);
-            if (value.empty()) {
-                return;
-            }
+        for (const std::string& value : entries("DeleteRegistry", "Key")) {
             if (value.size() >= kRootTokenLength && value.front() == '(' &&
                 value[kRootTokenLength - 1] == ')') {
                 DeleteRegistryKey(context_, LeftStr(value, kRootTokenLength),
@@ -262,11 +256,7 @@ private:
     // itself the one to restore.
     void restoreAssociations() {
         Platform& platform = context_.platform;
-        for (int n = 1;; ++n) {
-            const std::string value = entry("RestoreRelate", "Key", n);
-            if (value.empty()) {
-                return;
-            }
+        for (const std::string& value : entries("RestoreRelate", "Key")) {
             const int comma = MbcsPos(",", value);
             const std::string extension = comma > 0 ? LeftStr(value, comma - 1) : value;
             std::string previous = comma > 0 ? MidStr(value, comma + 1) : std::string();
