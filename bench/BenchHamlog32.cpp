@@ -1,5 +1,6 @@
 // Times opening and reading every QSO of generated HAMLOG CSV and ADIF logs against reading the
 // file.
+#include "bench/BenchClock.h"
 #include "common/AtomicFile.h"
 #include "common/Cp932.h"
 #include "common/QsoRecord.h"
@@ -16,11 +17,8 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double millisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
+using bench::Clock;
+using bench::millisecondsSince;
 
 const char* const kModes[] = {"CW", "SSB", "FM", "RTTY", "FT8"};
 const char* const kFreqs[] = {"1.9125", "3.535", "7.025", "14.025", "21.3", "50.2", "144.1", "433"};

@@ -1,6 +1,7 @@
 // Times a silent installation of a large package on a fresh emulated machine, its reinstall over
 // the first and its uninstallation, against `/bin/cp -r` and `/bin/rm -r` of the same files in the
 // same run, and against copying them one by one flushed to disk.
+#include "bench/BenchClock.h"
 #include "common/AtomicFile.h"
 #include "install/InstallProcedure.h"
 #include "install/SetupScript.h"
@@ -21,11 +22,8 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double millisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
+using bench::Clock;
+using bench::millisecondsSince;
 
 constexpr int kFiles = 1000;
 constexpr int kFolders = 20;
@@ -87,14 +85,25 @@ struct Timing {
     bool completed = false;
 };
 
-// One silent installation as the silent front end runs it, without its console output.
-Timing install(const std::string& root, const std::string& programHostPath) {
-    PosixPlatform platform(PosixPlatform::Options{root, programHostPath});
-    std::ostream quiet(nullptr);
-    SilentPrompter prompter(quiet, quiet);
+// An emulated machine with the silent front end's prompter and window, without console output.
+struct SilentRun {
+    SilentRun(const std::string& root, const std::string& programHostPath)
+        : platform(PosixPlatform::Options{root, programHostPath}), quiet(nullptr),
+          prompter(quiet, quiet), context{platform, prompter, values}, window(quiet) {}
+
+    PosixPlatform platform;
+    std::ostream quiet;
+    SilentPrompter prompter;
     ProcessValues values;
-    SetupContext context{platform, prompter, values};
-    SilentWindow window(quiet);
+    SetupContext context;
+    SilentWindow window;
+};
+
+// One silent installation as the silent front end runs it.
+Timing install(const std::string& root, const std::string& programHostPath) {
+    SilentRun run(root, programHostPath);
+    SetupContext& context = run.context;
+    SilentWindow& window = run.window;
     InstallProcedure::Options options;
     options.startPrograms = false;
     options.pause = false;
@@ -106,7 +115,7 @@ Timing install(const std::string& root, const std::string& programHostPath) {
     }
     t.startUp = millisecondsSince(start);
     Clock::time_point phase = Clock::now();
-    const SetupScript script = SetupScript::read(context, values.scriptCopy);
+    const SetupScript script = SetupScript::read(context, run.values.scriptCopy);
     t.script = millisecondsSince(phase);
     phase = Clock::now();
     const InstallProcedure::Result result = InstallProcedure::run(context, window, script, options);
@@ -120,12 +129,9 @@ Timing install(const std::string& root, const std::string& programHostPath) {
 
 // The silent uninstallation of what install() put in.
 Timing uninstall(const std::string& root, const std::string& programHostPath) {
-    PosixPlatform platform(PosixPlatform::Options{root, programHostPath});
-    std::ostream quiet(nullptr);
-    SilentPrompter prompter(quiet, quiet);
-    ProcessValues values;
-    SetupContext context{platform, prompter, values};
-    SilentWindow window(quiet);
+    SilentRun run(root, programHostPath);
+    SetupContext& context = run.context;
+    SilentWindow& window = run.window;
     Timing t;
     const Clock::time_point start = Clock::now();
     if (!StartUp::run(context, window.model, "C:\\Program Files\\Bench\\UNSETUP.INI").empty()) {

@@ -1,5 +1,6 @@
 // Times writing the uninstall log of a large package (first install, then a reinstall that
 // carries the log over) against the same count of plain file copies on the emulated machine.
+#include "bench/BenchClock.h"
 #include "common/ScriptedPrompter.h"
 #include "services/FileRoutines.h"
 #include "services/platform/posix/PosixPlatform.h"
@@ -14,11 +15,8 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double millisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
+using bench::Clock;
+using bench::millisecondsSince;
 
 constexpr int kFiles = 1000;
 constexpr int kFolders = 20;
