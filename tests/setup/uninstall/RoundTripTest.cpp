@@ -1,0 +1,178 @@
+// Install then uninstall on an emulated machine, for many random packages and the example medium:
+// the install changes only what its log names, and the uninstall gives back the machine as it was
+// but for the uninstaller, QUILLET.INI and the shared libraries that the rules keep.
+#include "install/InstallProcedure.h"
+#include "install/StartUp.h"
+#include "services/IniValues.h"
+#include "services/SharedDllCounts.h"
+#include "tests/setup/services/RecordingWindow.h"
+#include "tests/setup/uninstall/MachineSnapshot.h"
+#include "tests/setup/uninstall/PackageGenerator.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The emulated registry is flushed to disk at every change: on a memory file system, where there
+// is one, two hundred round trips take seconds instead of half a minute.
+const bool kMemoryTemp = [] {
+    std::error_code error;
+    return fs::is_directory("/dev/shm", error) && ::setenv("TMPDIR", "/dev/shm", 0) == 0;
+}();
+
+std::string upper(std::string text) {
+    for (char& c : text) {
+        c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    return text;
+}
+
+// The user of the main window: after a failure the details are read and "続行(&C)" pressed.
+void pressContinue(RecordingWindow& w) {
+    if (w.model["fraReadme"].visible && w.model["btnEvent"].text == J("続行(&C)")) {
+        w.model["btnEvent"].enabled = false;
+    }
+}
+
+// One machine with its medium in a host folder outside it, seen under Z:.
+struct RoundTrip {
+    TempFolder media;
+    EmulatedMachine m{PosixPlatform::Options{"", media.file("SETUP.EXE")}};
+    std::string failures; // the failure logs of both runs (UTF-8)
+
+    void install(bool desktopBox, bool startMenuBox) {
+        RecordingWindow window;
+        window.onMessages = pressContinue;
+        ASSERT_TRUE(StartUp::run(m.context, window.model, "").empty());
+        window.model["chkSCutDesktop"].checked = desktopBox;
+        window.model["chkSCutStartMenu"].checked = startMenuBox;
+        const SetupScript script = SetupScript::read(m.context, m.values.scriptCopy);
+        InstallProcedure::Options options;
+        options.startPrograms = false;
+        options.pause = false;
+        const auto result = InstallProcedure::run(m.context, window, script, options);
+        StartUp::closeMainWindow(m.context);
+        EXPECT_EQ(result.outcome, InstallProcedure::Outcome::completed);
+        failures += cp932::toUtf8(result.failureLog);
+    }
+
+    // A numbered list of the log, each value cut at its first ",".
+    std::vector<std::string> list(const std::string& log, const std::string& section,
+                                  const std::string& prefix, bool cut = true) {
+        std::vector<std::string> values;
+        for (int n = 1;; ++n) {
+            std::string value =
+                ReadIniValue(m.context, section, prefix + std::to_string(n), "", log);
+            if (value.empty()) {
+                return values;
+            }
+            values.push_back(cut ? value.substr(0, value.find(',')) : value);
+        }
+    }
+
+    // What the install changed that its log does not name, one line each; and the logged paths
+    // that are not there.
+    std::string unlogged(const MachineSnapshot& before, const MachineSnapshot& after,
+                         const std::string& log) {
+        std::vector<std::string> covered; // paths and keys whose entries and contents are logged
+        for (const auto& [section, prefix] : {std::pair{"DeleteFile", "File"},
+                                              {"DeleteFolder", "Folder"},
+                                              {"DeleteShortCut", "File"}}) {
+            for (const std::string& path : list(log, section, prefix)) {
+                covered.push_back(path);
+                if (!m.exists(path)) {
+                    ADD_FAILURE() << "logged but missing: " << cp932::toUtf8(path);
+                }
+            }
+        }
+        for (const std::string& link : list(log, "DeleteShortCut", "File")) {
+            covered.push_back(link.substr(0, link.rfind('\\'))); // the group it made
+        }
+        covered.push_back(ReadIniValue(m.context, "SetupFolder", "Folder", "", log));
+        for (std::string key : list(log, "DeleteRegistry", "Key", false)) {
+            const bool token = key.size() > 7 && key[0] == '(' && key[6] == ')';
+            const std::string root = token && upper(key.substr(0, 7)) == "(LOCAL)"
+                                         ? "HKEY_LOCAL_MACHINE\\"
+                                         : "HKEY_CURRENT_USER\\";
+            covered.push_back(root + (token ? key.substr(7) : key));
+        }
+        for (const std::string& extension : list(log, "RestoreRelate", "Key")) {
+            covered.push_back("HKEY_CLASSES_ROOT\\." + extension);
+            covered.push_back("HKEY_CLASSES_ROOT\\" + extension + "_auto_file");
+        }
+        covered.push_back("HKEY_LOCAL_MACHINE\\" +
+                          ReadIniValue(m.context, "UnSetupRegistryKey", "Key", "", log));
+        for (const std::string& path : list(log, "DeleteFile", "File")) {
+            covered.push_back(
+                "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs : " +
+                path);
+        }
+        covered.push_back("C:\\WINDOWS\\UNQUILL.EXE");
+        covered.push_back("C:\\WINDOWS\\QUILLET.INI");
+        const auto logged = [&](const std::string& name) {
+            const std::string n = upper(name);
+            for (std::string c : covered) {
+                c = upper(c);
+                if (c.ends_with('\\')) {
+                    c.pop_back();
+                }
+                if (n == c || n.starts_with(c + "\\") || n.starts_with(c + " : ")) {
+                    return true;
+                }
+            }
+            return false;
+        };
+        return before.diff(after, logged);
+    }
+};
+
+int caseCount() {
+    const char* text = std::getenv("QUILLET_ROUND_TRIPS");
+    return text ? std::atoi(text) : 200;
+}
+
+TEST(RoundTripTest, InstallChangesOnlyWhatItsLogNames) {
+    int failed = 0;
+    for (int n = 1; n <= caseCount() && failed < 3; ++n) {
+        SCOPED_TRACE("case " + std::to_string(n));
+        RoundTrip trip;
+        PackageGenerator::prepareMachine(trip.m);
+        PackageGenerator generator(n);
+        const auto package = generator.make(trip.m, trip.media.path().string());
+        const MachineSnapshot before = MachineSnapshot::take(trip.m);
+
+        trip.install(package.desktopBox, package.startMenuBox);
+        const std::string unlogged = trip.unlogged(before, MachineSnapshot::take(trip.m),
+                                                   package.setupFolder + "UNSETUP.INI");
+        EXPECT_EQ(unlogged, "");
+        EXPECT_EQ(trip.m.exists("C:\\WINDOWS\\UNQUILL.EXE"), package.setupExe);
+        EXPECT_EQ(trip.failures, "");
+        if (!unlogged.empty() || !trip.failures.empty()) {
+            ++failed;
+            ADD_FAILURE() << "script:\n" << cp932::toUtf8(package.script);
+        }
+    }
+}
+
+// The example medium, copied beside the machine: the maker's key above its program's key is the
+// one change its log does not name.
+TEST(RoundTripTest, ExampleMediumInstallChangesOnlyWhatItsLogNames) {
+    RoundTrip trip;
+    fs::copy(QUILLET_SOURCE_DIR "/examples/package", trip.media.path(),
+             fs::copy_options::recursive);
+    PackageGenerator::prepareMachine(trip.m);
+    const MachineSnapshot before = MachineSnapshot::take(trip.m);
+    const std::string folder = "C:\\Program Files\\Sample\\";
+
+    trip.install(true, true);
+    EXPECT_EQ(trip.unlogged(before, MachineSnapshot::take(trip.m), folder + "UNSETUP.INI"),
+              "+ HKEY_CURRENT_USER\\Software\\Quillet  [key]\n");
+    EXPECT_TRUE(trip.m.exists(folder + "SAMPLE.HLP"));
+    EXPECT_EQ(trip.failures, "");
+}
+
+} // namespace
