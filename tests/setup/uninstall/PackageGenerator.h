@@ -7,6 +7,7 @@
 #include "tests/setup/services/EmulatedMachine.h"
 #include "tests/setup/services/SzddFixture.h"
 
+#include <array>
 #include <filesystem>
 #include <map>
 #include <random>
@@ -22,10 +23,11 @@ public:
         std::vector<std::pair<std::string, std::string>> files; // medium file name, bytes
         std::string setupFolder;                                // with "\"
         bool setupExe = false;                                  // SETUP.EXE on the medium
-        bool desktopBox = true;                                 // the shortcut boxes ticked
-        bool startMenuBox = true;
-        std::vector<std::string> newShared;     // (Sys) libraries no other package counts
-        std::vector<std::string> countedShared; // (Sys) libraries another package counts too
+        std::array<bool, 4> boxes{}; // shortcut boxes ticked: desktop, Start menu, startup, send-to
+        bool iniBox = false; // the uninstaller's "*.INIファイル" box ticked by the script
+        std::vector<std::string> newShared;       // (Sys) libraries no other package counts
+        std::map<std::string, int> countedShared; // (Sys) libraries another package counts too,
+                                                  // with that count
     };
 
     explicit PackageGenerator(unsigned seed) : seed_(seed), random_(seed) {}
@@ -64,9 +66,10 @@ public:
         const std::string name = pick({"Pkg" + n, J("表計算") + n, J("ﾃｽﾄ ") + n});
         p.setupFolder = "C:\\Program Files\\" + name + "\\";
         p.setupExe = chance(2);
-        p.desktopBox = random_() % 4 != 0;
-        p.startMenuBox = random_() % 4 != 0;
-        if (random_() % 5 != 0) {
+        for (bool& box : p.boxes) {
+            box = !chance(4);
+        }
+        if (!chance(5)) {
             add("Title", "Setup", name + " Setup");
         }
         if (chance(2)) {
@@ -78,7 +81,9 @@ public:
         }
         add("Extend", "SetupSpeed", "1");
         if (chance(3)) {
-            add("Extend", "UnSetupOption", pick({"0,0,0,0", "1,1,0,0", "1,0,0,0"}));
+            const std::string option = pick({"0,0,0,0", "1,1,0,0", "1,0,0,0"});
+            add("Extend", "UnSetupOption", option);
+            p.iniBox = option[0] == '1';
         }
 
         // Folders: (App) itself now and then, then a tree below it.
@@ -89,8 +94,7 @@ public:
         for (int k = 0, count = static_cast<int>(random_() % 5); k < count; ++k) {
             const std::string parent = folders[random_() % folders.size()];
             const std::string folder =
-                parent + pick({"DATA", "Sub" + std::to_string(k), J("表") + std::to_string(k)}) +
-                std::to_string(k) + "\\";
+                parent + pick({"DATA", "Sub", J("表")}) + std::to_string(k) + "\\";
             folders.push_back(folder);
             add("MakeFolder", "", "(App)" + folder);
         }
@@ -117,14 +121,19 @@ public:
                 installed.push_back(folder + J("名前") + std::to_string(k) + ".TXT");
                 break;
             default: {
+                // Asked about, or deleted without a question, at uninstall.
                 const std::string file = pick({id + ".EXE", J("ソフト") + id + ".DAT"});
-                addFile(p, "(App)\\" + folder, file, data);
+                addFile(p, "(App)\\" + folder, file + pick({"", ",/C", ",/F"}), data);
                 installed.push_back(folder + file);
             }
             }
         }
         if (chance(4)) {
             addFile(p, "(Win)\\", "PKG" + n + ".INI", "[Pkg]\r\nOn=1\r\n");
+        }
+        if (chance(4)) {
+            // A library of the system folder without a count, which the uninstaller asks about.
+            addFile(p, "(Sys)\\", "PLAIN" + n + ".DLL", bytes());
         }
 
         // Shared libraries of the system folder, some already counted by another package.
@@ -134,10 +143,11 @@ public:
             addFile(p, "(Sys)\\", file + ",/S", bytes());
             if (chance(2)) {
                 m.write(path, "older " + file);
-                for (int c = 0, users = 1 + static_cast<int>(random_() % 3); c < users; ++c) {
+                const int users = 1 + static_cast<int>(random_() % 3);
+                for (int c = 0; c < users; ++c) {
                     ChangeSharedDllCount(m.context, path, true);
                 }
-                p.countedShared.push_back(path);
+                p.countedShared[path] = GetSharedDllCount(m.context, path);
             } else {
                 p.newShared.push_back(path);
             }
@@ -150,7 +160,7 @@ public:
             const std::string key = std::to_string(k);
             const std::string link = pick({"Link" + key, J("リンク") + key});
             add("ShortCut", "Make" + key, chance(3) ? target + ",/open" : target);
-            switch (random_() % 4) {
+            switch (random_() % 6) {
             case 0:
                 break; // Default: the target's name in the Start menu
             case 1:
@@ -160,6 +170,9 @@ public:
                 add("ShortCut", "Name" + key,
                     pick({"Group" + n, J("表") + n, "Tools"}) + "\\" + link);
                 break;
+            case 3:
+                add("ShortCut", "Name" + key, pick({"(Sup)", "(Sen)"}) + link);
+                break;
             default:
                 add("ShortCut", "Name" + key, "(Sta)" + name + "\\" + link + ",(App)");
             }
@@ -167,7 +180,6 @@ public:
 
         // Registry values under keys of the package's own, which DeleteRegistry covers; the
         // maker's key is shared when it existed before.
-        std::string deleteKeys;
         for (const std::string root : {"", "(Local)"}) {
             if (!chance(3)) {
                 const std::string maker = pick({"Maker" + n, "Other"});

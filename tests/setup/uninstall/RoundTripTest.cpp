@@ -44,12 +44,15 @@ struct RoundTrip {
     EmulatedMachine m{PosixPlatform::Options{"", media.file("SETUP.EXE")}};
     std::string failures; // the failure logs of both runs (UTF-8)
 
-    void install(bool desktopBox, bool startMenuBox) {
+    void install(const std::array<bool, 4>& boxes) {
         RecordingWindow window;
         window.onMessages = pressContinue;
         ASSERT_TRUE(StartUp::run(m.context, window.model, "").empty());
-        window.model["chkSCutDesktop"].checked = desktopBox;
-        window.model["chkSCutStartMenu"].checked = startMenuBox;
+        const char* const names[] = {"chkSCutDesktop", "chkSCutStartMenu", "chkSCutStartUp",
+                                     "chkSCutSendTo"};
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            window.model[names[i]].checked = boxes[i];
+        }
         const SetupScript script = SetupScript::read(m.context, m.values.scriptCopy);
         InstallProcedure::Options options;
         options.startPrograms = false;
@@ -145,12 +148,12 @@ TEST(RoundTripTest, InstallChangesOnlyWhatItsLogNames) {
         const auto package = generator.make(trip.m, trip.media.path().string());
         const MachineSnapshot before = MachineSnapshot::take(trip.m);
 
-        trip.install(package.desktopBox, package.startMenuBox);
+        trip.install(package.boxes);
         const std::string unlogged = trip.unlogged(before, MachineSnapshot::take(trip.m),
                                                    package.setupFolder + "UNSETUP.INI");
-        EXPECT_EQ(unlogged, "");
+        EXPECT_TRUE(unlogged.empty()) << "changed but not logged:\n" << unlogged;
         EXPECT_EQ(trip.m.exists("C:\\WINDOWS\\UNQUILL.EXE"), package.setupExe);
-        EXPECT_EQ(trip.failures, "");
+        EXPECT_TRUE(trip.failures.empty()) << trip.failures;
         if (!unlogged.empty() || !trip.failures.empty()) {
             ++failed;
             ADD_FAILURE() << "script:\n" << cp932::toUtf8(package.script);
@@ -168,11 +171,11 @@ TEST(RoundTripTest, ExampleMediumInstallChangesOnlyWhatItsLogNames) {
     const MachineSnapshot before = MachineSnapshot::take(trip.m);
     const std::string folder = "C:\\Program Files\\Sample\\";
 
-    trip.install(true, true);
+    trip.install({true, true, true, true});
     EXPECT_EQ(trip.unlogged(before, MachineSnapshot::take(trip.m), folder + "UNSETUP.INI"),
               "+ HKEY_CURRENT_USER\\Software\\Quillet  [key]\n");
     EXPECT_TRUE(trip.m.exists(folder + "SAMPLE.HLP"));
-    EXPECT_EQ(trip.failures, "");
+    EXPECT_TRUE(trip.failures.empty()) << trip.failures;
 }
 
 } // namespace
