@@ -289,6 +289,27 @@ Folder3=C:\Program Files\Sample\A\B\C\
                  EXPECT_FALSE(r.window.model[name].enabled) << name;
              }
          }},
+        {"a setup folder made by the script goes with the recorded folders, and is no failure then",
+         R"([SetupFolder]
+Folder=C:\Program Files\Sample\
+[DeleteFile]
+File1=C:\Program Files\Sample\UNSETUP.INI
+[DeleteFolder]
+Folder1=C:\Program Files\Sample\
+Folder2=C:\Program Files\Sample\DATA\
+)",
+         {"C:\\Program Files\\Sample\\DATA\\X.TXT"},
+         {},
+         {},
+         {},
+         [](Uninstall& r) {
+             r.machine.platform.deleteFile("C:\\Program Files\\Sample\\DATA\\X.TXT");
+         },
+         [](Uninstall& r) {
+             EXPECT_EQ(r.result.failures, 0) << cp932::toUtf8(r.result.failureLog);
+             EXPECT_FALSE(r.exists(kSetupFolder));
+             EXPECT_EQ(r.captions(), (std::vector<std::string>{"完了"}));
+         }},
         {"a setup folder equal to the Windows folder stays with its ini files",
          R"([SetupFolder]
 Folder=C:\windows\
