@@ -7,6 +7,7 @@
 #include "tests/setup/services/EmulatedMachine.h"
 #include "tests/setup/services/SzddFixture.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <map>
@@ -22,7 +23,8 @@ public:
         std::string script;                                     // SETUP.INI (CP932, CR LF)
         std::vector<std::pair<std::string, std::string>> files; // medium file name, bytes
         std::string setupFolder;                                // with "\"
-        bool setupExe = false;                                  // SETUP.EXE on the medium
+        std::map<std::string, std::string> installed; // files copied into it (relative), bytes
+        bool setupExe = false;                        // SETUP.EXE on the medium
         std::array<bool, 4> boxes{}; // shortcut boxes ticked: desktop, Start menu, startup, send-to
         bool iniBox = false; // the uninstaller's "*.INIファイル" box ticked by the script
         std::vector<std::string> newShared;       // (Sys) libraries no other package counts
@@ -103,18 +105,26 @@ public:
         std::vector<std::string> installed; // relative to (App)
         for (int k = 1, count = 1 + static_cast<int>(random_() % 7); k <= count; ++k) {
             const std::string folder = folders[random_() % folders.size()];
-            const std::string data = bytes();
+            std::string data = bytes();
             const std::string id = "F" + std::to_string(k);
             switch (random_() % 5) {
-            case 0:
-                addFile(p, "(App)\\" + folder, id + ".TX_", compressed(data, 'T'));
-                installed.push_back(folder + id + ".TXT");
+            case 0: {
+                // Installed under the stored name, upper-cased: never a trail byte. mscompress
+                // stores no last character, so its files keep the name without it.
+                const std::string stem = pick({id, J("ソフト") + id});
+                char last = 'T';
+                const std::string szdd = compressed(data, last);
+                addFile(p, "(App)\\" + folder, stem + ".TX_", szdd);
+                installed.push_back(folder + stem + ".TX" + (last ? "T" : ""));
                 break;
-            case 1:
+            }
+            case 1: {
+                char last = 'N';
                 addFile(p, "(App)\\" + folder, id + ".BI_|OUT" + std::to_string(k) + ".BIN",
-                        compressed(data, 'N'));
+                        compressed(data, last));
                 installed.push_back(folder + "OUT" + std::to_string(k) + ".BIN");
                 break;
+            }
             case 2:
                 addFile(p, "(App)\\" + folder,
                         id + ".DAT|" + J("名前") + std::to_string(k) + ".TXT", data);
@@ -127,6 +137,7 @@ public:
                 installed.push_back(folder + file);
             }
             }
+            p.installed[installed.back()] = data;
         }
         if (chance(4)) {
             addFile(p, "(Win)\\", "PKG" + n + ".INI", "[Pkg]\r\nOn=1\r\n");
@@ -255,13 +266,20 @@ private:
     }
 
     // SZDD data: now and then a file that mscompress made with back references (made once, as
-    // the tool is slow to start), else literal blocks.
-    std::string compressed(const std::string& data, char missing) {
+    // the tool is slow to start), whose text then replaces `data` and which stores no last
+    // character of the name (`last` becomes 0); else literal blocks of `data` ending the name
+    // with `last`.
+    std::string compressed(std::string& data, char& last) {
         static const std::string real = [] {
             TempFolder scratch;
             return haveMscompress() ? mscompress(scratch, repetitiveText()) : std::string();
         }();
-        return chance(4) && !real.empty() ? real : literalSzdd(data, missing);
+        if (chance(4) && !real.empty()) {
+            last = '\0';
+            data = repetitiveText();
+            return real;
+        }
+        return literalSzdd(data, last);
     }
 
     void addFile(Package& p, const std::string& destination, const std::string& entry,

@@ -8,6 +8,7 @@
 #include "tests/setup/services/RecordingWindow.h"
 #include "tests/setup/uninstall/MachineSnapshot.h"
 #include "tests/setup/uninstall/PackageGenerator.h"
+#include "uninstall/UninstallProcedure.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -60,6 +61,19 @@ struct RoundTrip {
         const auto result = InstallProcedure::run(m.context, window, script, options);
         StartUp::closeMainWindow(m.context);
         EXPECT_EQ(result.outcome, InstallProcedure::Outcome::completed);
+        failures += cp932::toUtf8(result.failureLog);
+    }
+
+    // deletion: the answer to every shared file no longer used, "Save" or "Delete".
+    void uninstall(const std::string& log, const std::string& deletion) {
+        RecordingWindow window;
+        window.onMessages = pressContinue;
+        window.deletionAnswers.assign(4, deletion);
+        ASSERT_TRUE(StartUp::run(m.context, window.model, log).empty());
+        const auto result = UninstallProcedure::run(m.context, window);
+        StartUp::closeMainWindow(m.context);
+        EXPECT_EQ(result.outcome, UninstallProcedure::Outcome::completed);
+        EXPECT_TRUE(window.closed);
         failures += cp932::toUtf8(result.failureLog);
     }
 
@@ -138,7 +152,11 @@ int caseCount() {
     return text ? std::atoi(text) : 200;
 }
 
-TEST(RoundTripTest, InstallChangesOnlyWhatItsLogNames) {
+// Every fifth package is installed twice before the uninstall: the log is carried over, and each
+// install counts its shared libraries once, so one use of each stays counted and its file stays.
+TEST(RoundTripTest, RandomPackagesLeaveTheMachineAsItWas) {
+    const std::string counts =
+        "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs : ";
     int failed = 0;
     for (int n = 1; n <= caseCount() && failed < 3; ++n) {
         SCOPED_TRACE("case " + std::to_string(n));
@@ -146,36 +164,84 @@ TEST(RoundTripTest, InstallChangesOnlyWhatItsLogNames) {
         PackageGenerator::prepareMachine(trip.m);
         PackageGenerator generator(n);
         const auto package = generator.make(trip.m, trip.media.path().string());
+        const std::string log = package.setupFolder + "UNSETUP.INI";
+        const std::string deletion = n % 2 ? "Save" : "Delete";
+        const bool twice = n % 5 == 0;
         const MachineSnapshot before = MachineSnapshot::take(trip.m);
 
-        trip.install(package.boxes);
-        const std::string unlogged = trip.unlogged(before, MachineSnapshot::take(trip.m),
-                                                   package.setupFolder + "UNSETUP.INI");
+        std::string unlogged;
+        for (int run = 0; run < (twice ? 2 : 1); ++run) {
+            trip.install(package.boxes);
+            unlogged += trip.unlogged(before, MachineSnapshot::take(trip.m), log);
+        }
         EXPECT_TRUE(unlogged.empty()) << "changed but not logged:\n" << unlogged;
         EXPECT_EQ(trip.m.exists("C:\\WINDOWS\\UNQUILL.EXE"), package.setupExe);
+        for (const auto& [file, bytes] : package.installed) {
+            EXPECT_TRUE(trip.m.exists(package.setupFolder + file) &&
+                        trip.m.read(package.setupFolder + file) == bytes)
+                << cp932::toUtf8(file);
+        }
+        if (package.iniBox) {
+            // The program's own settings, which the ticked box lets the uninstaller delete.
+            trip.m.write(package.setupFolder + "USER.INI", "[Window]\r\nLeft=0\r\n");
+        }
+
+        trip.uninstall(log, deletion);
+        std::set<std::string> kept = {"C:\\WINDOWS\\QUILLET.INI"};
+        if (package.setupExe) {
+            kept.insert("C:\\WINDOWS\\UNQUILL.EXE");
+        }
+        for (const auto& [path, users] : package.countedShared) {
+            kept.insert({path, counts + path});
+            EXPECT_TRUE(trip.m.exists(path)) << cp932::toUtf8(path);
+            EXPECT_EQ(GetSharedDllCount(trip.m.context, path), users + (twice ? 1 : 0));
+        }
+        for (const std::string& path : package.newShared) {
+            const bool stays = twice || deletion == "Save";
+            kept.insert({path, counts + path});
+            EXPECT_EQ(trip.m.exists(path), stays) << cp932::toUtf8(path);
+            EXPECT_EQ(GetSharedDllCount(trip.m.context, path), twice ? 1 : 0);
+        }
+        const std::string diff = before.diff(MachineSnapshot::take(trip.m),
+                                             [&](const auto& name) { return kept.contains(name); });
+        EXPECT_TRUE(diff.empty()) << "not as before:\n" << diff;
         EXPECT_TRUE(trip.failures.empty()) << trip.failures;
-        if (!unlogged.empty() || !trip.failures.empty()) {
+        if (!unlogged.empty() || !diff.empty() || !trip.failures.empty()) {
             ++failed;
-            ADD_FAILURE() << "script:\n" << cp932::toUtf8(package.script);
+            ADD_FAILURE() << "deletion answer " << deletion << (twice ? ", installed twice" : "")
+                          << ", script:\n"
+                          << cp932::toUtf8(package.script);
         }
     }
 }
 
-// The example medium, copied beside the machine: the maker's key above its program's key is the
-// one change its log does not name.
-TEST(RoundTripTest, ExampleMediumInstallChangesOnlyWhatItsLogNames) {
-    RoundTrip trip;
-    fs::copy(QUILLET_SOURCE_DIR "/examples/package", trip.media.path(),
-             fs::copy_options::recursive);
-    PackageGenerator::prepareMachine(trip.m);
-    const MachineSnapshot before = MachineSnapshot::take(trip.m);
-    const std::string folder = "C:\\Program Files\\Sample\\";
+// The example medium, copied beside the machine: its program's key goes with the uninstall, the
+// maker's key above it stays, as its script deletes only the program's own.
+TEST(RoundTripTest, ExampleMediumLeavesTheMachineAsItWas) {
+    for (const std::string deletion : {"Save", "Delete"}) {
+        SCOPED_TRACE(deletion);
+        RoundTrip trip;
+        fs::copy(QUILLET_SOURCE_DIR "/examples/package", trip.media.path(),
+                 fs::copy_options::recursive);
+        PackageGenerator::prepareMachine(trip.m);
+        const MachineSnapshot before = MachineSnapshot::take(trip.m);
+        const std::string folder = "C:\\Program Files\\Sample\\";
 
-    trip.install({true, true, true, true});
-    EXPECT_EQ(trip.unlogged(before, MachineSnapshot::take(trip.m), folder + "UNSETUP.INI"),
-              "+ HKEY_CURRENT_USER\\Software\\Quillet  [key]\n");
-    EXPECT_TRUE(trip.m.exists(folder + "SAMPLE.HLP"));
-    EXPECT_TRUE(trip.failures.empty()) << trip.failures;
+        trip.install({true, true, true, true});
+        EXPECT_EQ(trip.unlogged(before, MachineSnapshot::take(trip.m), folder + "UNSETUP.INI"),
+                  "+ HKEY_CURRENT_USER\\Software\\Quillet  [key]\n");
+        EXPECT_TRUE(trip.m.exists(folder + "SAMPLE.HLP"));
+
+        trip.uninstall(folder + "UNSETUP.INI", deletion);
+        const std::string dll = "C:\\WINDOWS\\SYSTEM32\\SAMPLEX.DLL";
+        EXPECT_EQ(trip.m.exists(dll), deletion == "Save");
+        EXPECT_EQ(GetSharedDllCount(trip.m.context, dll), 0);
+        const std::set<std::string> kept = {"C:\\WINDOWS\\QUILLET.INI", dll};
+        EXPECT_EQ(before.diff(MachineSnapshot::take(trip.m),
+                              [&](const auto& name) { return kept.contains(name); }),
+                  "+ HKEY_CURRENT_USER\\Software\\Quillet  [key]\n");
+        EXPECT_TRUE(trip.failures.empty()) << trip.failures;
+    }
 }
 
 } // namespace
