@@ -54,8 +54,10 @@ void UninstallLists::carryOver(SetupContext& context, const std::string& setupFo
 
 bool UninstallLists::hasAssociation(const std::string& extension) const {
     for (const std::string& slot : restoreRelate) {
-        // The extension is the part before the first ",", which IniIndexKey gives.
-        if (!slot.empty() && MbcsPosText(extension, IniIndexKey(slot)) > 0) {
+        // The extension is the part before the first ",", which IniIndexKey gives. It must be the
+        // whole of it: "xt" found inside "txt" would leave .xt unrestored at uninstall.
+        if (!slot.empty() && MapStringCase(IniIndexKey(slot), kMapUpperCase) ==
+                                 MapStringCase(extension, kMapUpperCase)) {
             return true;
         }
     }

@@ -51,14 +51,15 @@ TEST(UninstallLists, CarryOverWithoutAPreviousLogChangesNothing) {
 TEST(UninstallLists, TheFirstRecordedTypeOfAnExtensionSurvives) {
     UninstallLists lists;
     lists.restoreRelate[0] = "txt,txtfile"; // carried over from the first install
-    // The installer's own type of a known extension, or of a part of one, is not recorded.
+    // The installer's own type of a known extension is not recorded; a part of one is another
+    // extension.
     const std::pair<std::string, std::string> associations[] = {
         {"TXT", "txt_auto_file"}, {"doc", ""}, {"xt", "x"}, {"pdf", "AcroExch"}, {"Doc", "y"}};
     for (const auto& [extension, type] : associations) {
         EXPECT_TRUE(lists.recordAssociation(extension, type)) << extension;
         EXPECT_TRUE(lists.hasAssociation(extension)) << extension;
     }
-    std::array<std::string, UninstallLists::kRelateSlots> slots{"txt,txtfile", "doc,",
+    std::array<std::string, UninstallLists::kRelateSlots> slots{"txt,txtfile", "doc,", "xt,x",
                                                                 "pdf,AcroExch"};
     EXPECT_EQ(lists.restoreRelate, slots);
     // Only the part before the first "," names the extension.
