@@ -174,9 +174,29 @@ std::optional<std::string> PathMapper::toHost(const WindowsPath& path, std::uint
         error = win32_error::PathNotFound;
         return std::nullopt;
     }
-    bool resolving = true;
+    std::vector<std::string> names;
+    names.reserve(path.components.size());
     for (const auto& component : path.components) {
-        std::string name = cp932::toUtf8(component);
+        names.push_back(cp932::toUtf8(component));
+    }
+    // Most paths are spelled as they are stored, or name a new entry in a folder that is: one look
+    // at the whole path, or at its folder and into it, settles those.
+    if (!names.empty()) {
+        std::string folder = host;
+        for (std::size_t i = 0; i + 1 < names.size(); ++i) {
+            folder += "/" + names[i];
+        }
+        const std::string exact = folder + "/" + names.back();
+        if (nameExists(exact)) {
+            return exact;
+        }
+        if (folder.empty() || nameExists(folder)) {
+            auto found = findEntry(folder, names.back());
+            return folder + "/" + (found ? *found : names.back());
+        }
+    }
+    bool resolving = true;
+    for (std::string& name : names) {
         if (resolving) {
             std::string exact = host + "/" + name;
             if (!nameExists(exact)) {
