@@ -4,6 +4,7 @@
 #include "common/ScriptedPrompter.h"
 #include "services/FileRoutines.h"
 #include "services/platform/posix/PosixPlatform.h"
+#include "ui/SilentWindow.h"
 #include "uninstall/UninstallLists.h"
 #include "uninstall/UninstallLogWriter.h"
 
@@ -11,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -21,15 +23,6 @@ using bench::millisecondsSince;
 constexpr int kFiles = 1000;
 constexpr int kFolders = 20;
 constexpr int kShortcuts = 50;
-
-// A window that shows nothing.
-class QuietWindow : public MainWindow {
-public:
-    void processMessages() override {}
-    void sleep(int) override {}
-    void close() override {}
-    void showDeletionDialog(const std::string&) override { model["lblFormShare"].text = "Save"; }
-};
 
 UninstallLists packageLists() {
     UninstallLists lists;
@@ -77,7 +70,8 @@ int main() {
         }
         const double baseline = millisecondsSince(start);
 
-        QuietWindow window;
+        std::ostream quiet(nullptr);
+        SilentWindow window(quiet); // shows nothing
         UninstallLogWriter::Failures failures;
         const UninstallLogWriter::Names names{"Bench", "Bench", "Bench", "BENCH", ""};
         start = Clock::now();

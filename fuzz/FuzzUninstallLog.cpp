@@ -2,24 +2,17 @@
 // crashes, and the log written from the carried lists carries over again to no more entries.
 #include "common/ScriptedPrompter.h"
 #include "services/platform/posix/PosixPlatform.h"
+#include "ui/SilentWindow.h"
 #include "uninstall/UninstallLists.h"
 #include "uninstall/UninstallLogWriter.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <ostream>
 #include <string>
 
 namespace {
-
-// A window that shows nothing.
-class QuietWindow : public MainWindow {
-public:
-    void processMessages() override {}
-    void sleep(int) override {}
-    void close() override {}
-    void showDeletionDialog(const std::string&) override { model["lblFormShare"].text = "Save"; }
-};
 
 std::string makeRoot() {
     std::string pattern = (std::filesystem::temp_directory_path() / "fuzz-unlog-XXXXXX").string();
@@ -65,7 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     UninstallLists carried;
     carried.carryOver(context, "C:\\APP\\");
 
-    QuietWindow window;
+    std::ostream quiet(nullptr);
+    SilentWindow window(quiet); // shows nothing
     UninstallLogWriter::Failures failures;
     UninstallLogWriter::write(context, window, carried, {"T", "K", "D", "ID", ""}, "C:\\APP\\",
                               failures);
