@@ -342,8 +342,9 @@ TEST_F(InstallProcedureTest, CompletionStartsAProgramOrAsksForARestart) {
     EXPECT_TRUE(window.sleeps.empty());
     EXPECT_EQ(window.messages.back(), J("セットアップ後のプログラムは起動しません：") +
                                           "C:\\Program Files\\Sample\\RUN.SH -b");
-    // The program started before runs on its own; give it a moment to leave its mark.
-    for (int i = 0; i < 100 && !std::filesystem::exists(marker); ++i) {
+    // The program started before runs on its own; give it a moment to leave its mark, a long one
+    // when other tests keep the machine busy.
+    for (int i = 0; i < 1000 && !std::filesystem::exists(marker); ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     EXPECT_EQ(TempFolder::read(marker), "-a\n");

@@ -6,7 +6,9 @@
 #include "tests/setup/services/PeFixture.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 #include <sstream>
+#include <vector>
 
 namespace {
 
@@ -19,12 +21,24 @@ public:
         return code == 7 ? message : PosixPlatform::formatMessage(code);
     }
     bool hasDiskFreeSpaceEx() override { return hasEx; }
+    // The folder must exist as on the real machine, but the figure is fixed: other tests
+    // write to the same disk while this one runs.
+    bool getDiskFreeSpaceEx(const std::string& folder, std::uint64_t& free) override {
+        asked.push_back(folder);
+        if (!PosixPlatform::getDiskFreeSpaceEx(folder, free)) {
+            return false;
+        }
+        free = freeBytes;
+        return true;
+    }
     bool getDiskFreeSpace(const std::string&, DiskGeometry& geometry) override {
         geometry = {8, 512, 1000, 5000};
         return fallbackWorks;
     }
 
     std::string message;
+    std::vector<std::string> asked;
+    std::uint64_t freeBytes = 80640356352;
     bool hasEx = true;
     bool fallbackWorks = true;
 };
@@ -80,8 +94,11 @@ TEST(SystemInfo, ErrorTextTrimming) {
 
 TEST(SystemInfo, FreeDiskSpace) {
     ScriptedMachine m;
-    EXPECT_GT(GetFreeDiskSpace(m.context, "C:"), 0);
-    EXPECT_EQ(GetFreeDiskSpace(m.context, "C:\\"), GetFreeDiskSpace(m.context, "C:"));
+    EXPECT_EQ(GetFreeDiskSpace(m.context, "C:"), 80640356352);
+    EXPECT_EQ(GetFreeDiskSpace(m.context, "C:\\"), 80640356352);
+    EXPECT_EQ(m.platform.asked, (std::vector<std::string>{"C:\\", "C:\\"}));
+    m.platform.freeBytes = ~std::uint64_t{0}; // more than a signed figure holds
+    EXPECT_EQ(GetFreeDiskSpace(m.context, "C:"), std::numeric_limits<std::int64_t>::max());
     EXPECT_EQ(GetFreeDiskSpace(m.context, "Q:"), -1);
     EXPECT_EQ(GetFreeDiskSpace(m.context, "C:\\NO\\SUCH\\FOLDER"), -1);
     // Without GetDiskFreeSpaceExA: clusters times sectors times bytes, in 64 bits.
