@@ -553,5 +553,6 @@ private:
 
 InstallProcedure::Result InstallProcedure::run(SetupContext& context, MainWindow& window,
                                                const SetupScript& script, const Options& options) {
+    Platform::FilesHeld held(context.platform);
     return Installation(context, window, script, options).run();
 }

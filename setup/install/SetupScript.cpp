@@ -49,6 +49,8 @@ private:
 } // namespace
 
 SetupScript SetupScript::read(SetupContext& context, const std::string& scriptPath) {
+    // Read key by key: the file is looked at once, not once per key.
+    Platform::FilesHeld held(context.platform);
     const ScriptReader ini(context, scriptPath);
     SetupScript script;
     script.setupTitle = ini.value("Title", "Setup", "Quillet");

@@ -359,5 +359,6 @@ private:
 } // namespace
 
 UninstallProcedure::Result UninstallProcedure::run(SetupContext& context, MainWindow& window) {
+    Platform::FilesHeld held(context.platform);
     return Uninstallation(context, window).run();
 }

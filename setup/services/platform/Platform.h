@@ -43,6 +43,24 @@ public:
     // GetLastError after the last call that reports through it.
     virtual std::uint32_t lastError() const = 0;
 
+    // Between these (counted), the machine's files and registry change only through this object: a
+    // procedure holds them while it works through them, and an implementation may keep what it
+    // has looked up meanwhile. Without them every call looks afresh.
+    virtual void holdFiles() {}
+    virtual void releaseFiles() {}
+
+    // Holds the files of a platform for its own life.
+    class FilesHeld {
+    public:
+        explicit FilesHeld(Platform& platform) : platform_(platform) { platform_.holdFiles(); }
+        ~FilesHeld() { platform_.releaseFiles(); }
+        FilesHeld(const FilesHeld&) = delete;
+        FilesHeld& operator=(const FilesHeld&) = delete;
+
+    private:
+        Platform& platform_;
+    };
+
     // GetWindowsDirectory and GetSystemDirectory (no trailing "\"), GetTempPath (with one),
     // GetModuleFileName of the running program.
     virtual std::string windowsDirectory() = 0;

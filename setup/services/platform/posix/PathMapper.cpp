@@ -6,6 +6,7 @@
 #include "services/platform/Win32Codes.h"
 
 #include <cctype>
+#include <cerrno>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -70,22 +71,30 @@ bool nameExists(const std::string& hostPath) {
     return ::lstat(hostPath.c_str(), &st) == 0;
 }
 
-// The spelling of an existing entry of folder that equals name without regard to ASCII case.
-std::optional<std::string> findEntry(const std::string& folder, const std::string& name) {
+bool isFolder(const std::string& hostPath) {
+    struct stat st {};
+    return ::stat(hostPath.empty() ? "/" : hostPath.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// Each name of a host folder folded to upper case, with its smallest spelling: the one a lookup
+// takes when several differ only in case.
+std::unordered_map<std::string, std::string> listFolder(const std::string& folder) {
+    std::unordered_map<std::string, std::string> names;
     std::error_code ec;
     fs::directory_iterator it(folder.empty() ? "/" : folder, ec);
-    if (ec) {
-        return std::nullopt;
-    }
-    const std::string wanted = foldAscii(name);
-    std::optional<std::string> best;
     for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
         std::string entry = it->path().filename().string();
-        if (foldAscii(entry) == wanted && (!best || entry < *best)) {
-            best = entry;
+        auto [at, inserted] = names.try_emplace(foldAscii(entry), entry);
+        if (!inserted && entry < at->second) {
+            at->second = entry;
         }
     }
-    return best;
+    return names;
+}
+
+std::string parentOf(const std::string& hostPath) {
+    std::size_t slash = hostPath.rfind('/');
+    return slash == std::string::npos ? std::string() : hostPath.substr(0, slash);
 }
 
 } // namespace
@@ -164,7 +173,71 @@ PathMapper::absolute(std::string_view path, const WindowsPath& current, std::uin
     return result;
 }
 
-std::optional<std::string> PathMapper::toHost(const WindowsPath& path, std::uint32_t& error) const {
+std::optional<std::string> PathMapper::findEntry(const std::string& folder,
+                                                 const std::string& name) const {
+    const std::string wanted = foldAscii(name);
+    auto cached = names_.find(folder);
+    if (!held_ || cached == names_.end()) {
+        auto names = listFolder(folder);
+        if (!held_) {
+            auto at = names.find(wanted);
+            return at == names.end() ? std::nullopt : std::optional<std::string>(at->second);
+        }
+        cached = names_.emplace(folder, std::move(names)).first;
+    }
+    auto at = cached->second.find(wanted);
+    return at == cached->second.end() ? std::nullopt : std::optional<std::string>(at->second);
+}
+
+std::string PathMapper::fold(std::string_view utf8) {
+    return foldAscii(utf8);
+}
+
+bool PathMapper::folderExists(const std::string& hostFolder) const {
+    if (knownFolder(hostFolder)) {
+        return true;
+    }
+    bool exists = isFolder(hostFolder);
+    if (held_ && exists) {
+        folders_.insert(hostFolder);
+    }
+    return exists;
+}
+
+void PathMapper::hold(bool held) {
+    held_ = held;
+    if (!held) {
+        names_.clear();
+        folders_.clear();
+    }
+}
+
+void PathMapper::added(const std::string& hostPath) {
+    auto cached = names_.find(parentOf(hostPath));
+    if (cached == names_.end()) {
+        return;
+    }
+    std::string name = hostPath.substr(hostPath.rfind('/') + 1);
+    auto [at, inserted] = cached->second.try_emplace(foldAscii(name), name);
+    if (!inserted && name < at->second) {
+        at->second = name;
+    }
+}
+
+void PathMapper::removed(const std::string& hostPath) {
+    // Another spelling of the name may remain: the folder is listed again when next needed.
+    names_.erase(parentOf(hostPath));
+    const std::string below = hostPath + "/";
+    std::erase_if(names_, [&](const auto& entry) {
+        return entry.first == hostPath || entry.first.rfind(below, 0) == 0;
+    });
+    std::erase_if(folders_, [&](const std::string& folder) {
+        return folder == hostPath || folder.rfind(below, 0) == 0;
+    });
+}
+
+std::optional<std::string> PathMapper::toHost(const WindowsPath& path, std::uint32_t& error,
+                                              Found* found) const {
     std::string host;
     if (path.drive == 'C') {
         host = driveC_;
@@ -187,12 +260,23 @@ std::optional<std::string> PathMapper::toHost(const WindowsPath& path, std::uint
             folder += "/" + names[i];
         }
         const std::string exact = folder + "/" + names.back();
-        if (nameExists(exact)) {
+        if (knownFolder(exact)) {
             return exact;
         }
-        if (folder.empty() || nameExists(folder)) {
-            auto found = findEntry(folder, names.back());
-            return folder + "/" + (found ? *found : names.back());
+        struct stat st {};
+        if (::lstat(exact.c_str(), &st) == 0) {
+            if (found) {
+                *found = Found{true, true, st};
+            }
+            return exact;
+        }
+        const bool absent = errno == ENOENT;
+        if (folderExists(folder)) {
+            auto entry = findEntry(folder, names.back());
+            if (found && absent && !entry) {
+                *found = Found{true, false, {}};
+            }
+            return folder + "/" + (entry ? *entry : names.back());
         }
     }
     bool resolving = true;
@@ -200,8 +284,8 @@ std::optional<std::string> PathMapper::toHost(const WindowsPath& path, std::uint
         if (resolving) {
             std::string exact = host + "/" + name;
             if (!nameExists(exact)) {
-                if (auto found = findEntry(host, name)) {
-                    name = *found;
+                if (auto entry = findEntry(host, name)) {
+                    name = *entry;
                 } else {
                     resolving = false; // nothing below a missing name can exist
                 }

@@ -26,7 +26,7 @@ PersistentRegistry::Stamp PersistentRegistry::stampNow() const {
 }
 
 RegistryStore& PersistentRegistry::current() {
-    if (!loaded_ || stampNow() != stamp_) {
+    if (!loaded_ || (!held_ && stampNow() != stamp_)) {
         load();
     }
     return store_;

@@ -16,6 +16,8 @@ public:
     // The registry as the file holds it now. A file with lines that cannot be read is moved aside
     // (to <file>.damaged-N), what could be read is kept and written back, and a warning is added.
     RegistryStore& current();
+    // While held, nobody else writes the file: current() need not look at it again.
+    void hold(bool held) { held_ = held; }
 
     // Replaces the file with the registry in memory. False (with the Win32 code) when the file
     // cannot be written; the next current() then reads the file again, undoing the change.
@@ -43,6 +45,7 @@ private:
     std::string path_;
     RegistryStore store_;
     bool loaded_ = false;
+    bool held_ = false;
     bool damagedInPlace_ = false; // a damaged file that could not be moved aside is never written
     Stamp stamp_;
     std::vector<std::string> warnings_;

@@ -55,7 +55,23 @@ std::string PosixPlatform::windowsPath(const std::string& hostPath) const {
     return mapper_.toWindows(hostPath);
 }
 
-std::optional<std::string> PosixPlatform::map(const std::string& path, bool allowWildcard) {
+void PosixPlatform::holdFiles() {
+    if (filesHeld_++ == 0) {
+        mapper_.hold(true);
+        registry_.hold(true);
+    }
+}
+
+void PosixPlatform::releaseFiles() {
+    if (filesHeld_ > 0 && --filesHeld_ == 0) {
+        mapper_.hold(false);
+        registry_.hold(false);
+        forgetLookups({});
+    }
+}
+
+std::optional<std::string> PosixPlatform::map(const std::string& path, bool allowWildcard,
+                                              PathMapper::Found* found) {
     std::uint32_t error = 0;
     auto absolute = PathMapper::absolute(path, current_, error);
     if (!absolute) {
@@ -69,11 +85,62 @@ std::optional<std::string> PosixPlatform::map(const std::string& path, bool allo
             return std::nullopt;
         }
     }
-    auto host = mapper_.toHost(*absolute, error);
+    // A procedure asks after the same file several times between two changes.
+    std::string key;
+    if (filesHeld_ > 0) {
+        key = absolute->text();
+        if (auto kept = lookups_.find(key); kept != lookups_.end()) {
+            if (found) {
+                *found = kept->second.found;
+            }
+            return kept->second.host;
+        }
+    }
+    PathMapper::Found learnt;
+    auto host = mapper_.toHost(*absolute, error, &learnt);
     if (!host) {
         fail(error);
+        return host;
+    }
+    if (found) {
+        *found = learnt;
+    }
+    if (filesHeld_ > 0) {
+        lookupsByHost_.emplace(PathMapper::fold(*host), key);
+        lookups_.emplace(std::move(key), Lookup{*host, learnt});
     }
     return host;
+}
+
+void PosixPlatform::forgetLookups(const std::vector<std::string>& hostFiles) {
+    if (hostFiles.empty()) {
+        lookups_.clear();
+        lookupsByHost_.clear();
+        return;
+    }
+    // A file's lookups under any spelling, and its folder's, whose times it changed.
+    for (const std::string& file : hostFiles) {
+        for (const std::string& host : {file, fs::path(file).parent_path().string()}) {
+            auto [first, last] = lookupsByHost_.equal_range(PathMapper::fold(host));
+            for (auto it = first; it != last; ++it) {
+                lookups_.erase(it->second);
+            }
+            lookupsByHost_.erase(first, last);
+        }
+    }
+}
+
+bool PosixPlatform::statOf(const std::string& hostPath, const PathMapper::Found& found,
+                           struct stat& st) {
+    if (found.looked && !found.exists) {
+        errno = ENOENT;
+        return false;
+    }
+    if (found.looked && !S_ISLNK(found.st.st_mode)) {
+        st = found.st;
+        return true;
+    }
+    return ::stat(hostPath.c_str(), &st) == 0;
 }
 
 bool PosixPlatform::fail(std::uint32_t error) {
@@ -86,9 +153,7 @@ bool PosixPlatform::failErrno(int error, const std::string& hostPath) {
 }
 
 bool PosixPlatform::folderOfExists(const std::string& hostPath) const {
-    struct stat st {};
-    std::string folder = fs::path(hostPath).parent_path().string();
-    return ::stat(folder.empty() ? "/" : folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    return mapper_.folderExists(fs::path(hostPath).parent_path().string());
 }
 
 std::uint32_t PosixPlatform::missingError(const std::string& hostPath) const {

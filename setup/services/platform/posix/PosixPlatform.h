@@ -46,6 +46,8 @@ public:
     }
 
     std::uint32_t lastError() const override { return lastError_; }
+    void holdFiles() override;
+    void releaseFiles() override;
 
     std::string windowsDirectory() override;
     std::string systemDirectory() override;
@@ -114,14 +116,19 @@ public:
 private:
     // Host path of a Windows path, or nothing with lastError set. Wildcards are allowed in the
     // last name only when asked for.
-    std::optional<std::string> map(const std::string& path, bool allowWildcard = false);
+    std::optional<std::string> map(const std::string& path, bool allowWildcard = false,
+                                   PathMapper::Found* found = nullptr);
+    // stat of a mapped path, from what the mapping found where it can be; errno set on failure.
+    static bool statOf(const std::string& hostPath, const PathMapper::Found& found,
+                       struct stat& st);
     bool fail(std::uint32_t error);
     bool failErrno(int error, const std::string& hostPath);
     // 2 when the folder of a missing host path exists, 3 when it does not.
     std::uint32_t missingError(const std::string& hostPath) const;
     bool folderOfExists(const std::string& hostPath) const;
     void ensureFolder(const std::string& windowsPath);
-    std::optional<std::string> profilePath(const std::string& file);
+    std::optional<std::string> profilePath(const std::string& file,
+                                           PathMapper::Found* found = nullptr);
     // Whether a host file may be written as a whole; false with 3 for a missing folder and 5 for a
     // folder or read-only file in the way.
     bool canReplace(const std::string& hostPath);
@@ -144,7 +151,32 @@ private:
         IniFile::Snapshot values;
     };
 
+    // When a call that changes files returns, however it returns, forgets what was kept of the
+    // lookups it may have made wrong: those of the files it names, or all when it names none.
+    class Changing {
+    public:
+        explicit Changing(PosixPlatform& platform) : platform_(platform) {}
+        ~Changing() { platform_.forgetLookups(hosts_); }
+        Changing(const Changing&) = delete;
+        Changing& operator=(const Changing&) = delete;
+        void of(const std::string& hostFile) { hosts_.push_back(hostFile); }
+
+    private:
+        PosixPlatform& platform_;
+        std::vector<std::string> hosts_;
+    };
+    void forgetLookups(const std::vector<std::string>& hostFiles);
+    struct Lookup {
+        std::string host;
+        PathMapper::Found found;
+    };
+
     PathMapper mapper_;
+    int filesHeld_ = 0;
+    // While the files are held: the lookups by absolute Windows path, and those paths by their
+    // host path folded to upper case.
+    std::unordered_map<std::string, Lookup> lookups_;
+    std::unordered_multimap<std::string, std::string> lookupsByHost_;
     std::string programHostPath_;
     PathMapper::WindowsPath current_;
     std::uint32_t lastError_ = 0;

@@ -98,12 +98,16 @@ std::string PosixPlatform::currentDirectory() {
 }
 
 std::uint32_t PosixPlatform::getFileAttributes(const std::string& path) {
-    auto host = map(path);
+    PathMapper::Found found;
+    auto host = map(path, false, &found);
     struct stat st {};
     if (!host) {
         return file_attribute::Invalid;
     }
-    if (::stat(host->c_str(), &st) != 0) {
+    if (!found.looked && mapper_.knownFolder(*host)) {
+        return file_attribute::Directory;
+    }
+    if (!statOf(*host, found, st)) {
         failErrno(errno, *host);
         return file_attribute::Invalid;
     }
@@ -111,12 +115,14 @@ std::uint32_t PosixPlatform::getFileAttributes(const std::string& path) {
 }
 
 bool PosixPlatform::setFileAttributes(const std::string& path, std::uint32_t attributes) {
-    auto host = map(path);
+    Changing changing(*this);
+    PathMapper::Found found;
+    auto host = map(path, false, &found);
     struct stat st {};
     if (!host) {
         return false;
     }
-    if (::stat(host->c_str(), &st) != 0) {
+    if (!statOf(*host, found, st)) {
         return failErrno(errno, *host);
     }
     if (S_ISDIR(st.st_mode)) {
@@ -125,7 +131,8 @@ bool PosixPlatform::setFileAttributes(const std::string& path, std::uint32_t att
     // Only read-only has a host counterpart: the owner's write permission.
     mode_t mode = st.st_mode & 07777;
     mode = (attributes & file_attribute::ReadOnly) ? (mode & ~mode_t{0222}) : (mode | S_IWUSR);
-    if (::chmod(host->c_str(), mode) != 0) {
+    changing.of(*host);
+    if (mode != (st.st_mode & 07777) && ::chmod(host->c_str(), mode) != 0) {
         return failErrno(errno, *host);
     }
     return true;
@@ -139,19 +146,25 @@ std::vector<Platform::FindData> PosixPlatform::findFiles(const std::string& patt
         return found;
     }
     const std::string folderPath = folder.empty() ? current_.text() : folder;
-    auto host = map(folderPath);
+    PathMapper::Found folderFound;
+    auto host = map(folderPath, false, &folderFound);
     struct stat st {};
     if (!host) {
         return found;
     }
-    if (::stat(host->c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
-        fail(win32_error::PathNotFound);
-        return found;
+    // The folder's own entries are needed only when the pattern takes them; else it is enough to
+    // know that the folder is there.
+    const bool takesDots = wildcard::matches(name, ".") || wildcard::matches(name, "..");
+    if (takesDots || !mapper_.folderExists(*host)) {
+        if (!statOf(*host, folderFound, st) || !S_ISDIR(st.st_mode)) {
+            fail(win32_error::PathNotFound);
+            return found;
+        }
     }
     // Every folder but a drive root lists itself and its parent first.
     std::uint32_t error = 0;
     auto absolute = PathMapper::absolute(folderPath, current_, error);
-    if (absolute && !absolute->components.empty()) {
+    if (takesDots && absolute && !absolute->components.empty()) {
         for (const char* dot : {".", ".."}) {
             if (wildcard::matches(name, dot)) {
                 found.push_back(findData(dot, st));
@@ -165,8 +178,14 @@ std::vector<Platform::FindData> PosixPlatform::findFiles(const std::string& patt
         const std::string hostName = cp932::toUtf8(name);
         struct stat entry {};
         const std::string entryPath = *host + "/" + hostName;
+        // While the files are held the entry may have been looked up already.
+        PathMapper::Found entryFound;
+        const bool known =
+            filesHeld_ > 0 && map(pattern, false, &entryFound) == entryPath && entryFound.looked;
         if (cp932::fromUtf8(hostName) == name &&
-            (::stat(entryPath.c_str(), &entry) == 0 || ::lstat(entryPath.c_str(), &entry) == 0)) {
+            (known ? statOf(entryPath, entryFound, entry) || ::lstat(entryPath.c_str(), &entry) == 0
+                   : ::stat(entryPath.c_str(), &entry) == 0 ||
+                         ::lstat(entryPath.c_str(), &entry) == 0)) {
             found.push_back(findData(name, entry));
             return found;
         }
@@ -193,27 +212,32 @@ std::vector<Platform::FindData> PosixPlatform::findFiles(const std::string& patt
 }
 
 bool PosixPlatform::createDirectory(const std::string& path) {
-    auto host = map(path);
+    Changing changing(*this);
+    PathMapper::Found found;
+    auto host = map(path, false, &found);
     struct stat st {};
     if (!host) {
         return false;
     }
-    if (::lstat(host->c_str(), &st) == 0) {
+    if (found.looked ? found.exists : ::lstat(host->c_str(), &st) == 0) {
         return fail(win32_error::AlreadyExists);
     }
     if (::mkdir(host->c_str(), 0777) != 0) {
         return failErrno(errno, *host);
     }
+    mapper_.added(*host);
     return true;
 }
 
 bool PosixPlatform::removeDirectory(const std::string& path) {
-    auto host = map(path);
+    Changing changing(*this);
+    PathMapper::Found found;
+    auto host = map(path, false, &found);
     struct stat st {};
     if (!host) {
         return false;
     }
-    if (::stat(host->c_str(), &st) != 0) {
+    if (!statOf(*host, found, st)) {
         return failErrno(errno, *host);
     }
     if (!S_ISDIR(st.st_mode)) {
@@ -226,29 +250,32 @@ bool PosixPlatform::removeDirectory(const std::string& path) {
         return fail(errno == EEXIST || errno == ENOTEMPTY ? win32_error::DirectoryNotEmpty
                                                           : error_text::win32Code(errno));
     }
+    mapper_.removed(*host);
     return true;
 }
 
 bool PosixPlatform::copyFile(const std::string& source, const std::string& destination,
                              bool failIfExists) {
+    Changing changing(*this);
     profiles_.clear();
-    auto from = map(source);
+    PathMapper::Found fromFound, toFound;
+    auto from = map(source, false, &fromFound);
     if (!from) {
         return false;
     }
-    auto to = map(destination);
+    auto to = map(destination, false, &toFound);
     if (!to) {
         return false;
     }
     struct stat src {
     }, dst{};
-    if (::stat(from->c_str(), &src) != 0) {
+    if (!statOf(*from, fromFound, src)) {
         return failErrno(errno, *from);
     }
     if (S_ISDIR(src.st_mode)) {
         return fail(win32_error::AccessDenied);
     }
-    if (::stat(to->c_str(), &dst) == 0) {
+    if (statOf(*to, toFound, dst)) {
         if (failIfExists) {
             return fail(win32_error::FileExists);
         }
@@ -272,6 +299,9 @@ bool PosixPlatform::copyFile(const std::string& source, const std::string& desti
     if (!atomic_file::write(*to, contents, nullptr, atomic_file::Sync::none)) {
         return fail(errno ? error_text::win32Code(errno) : win32_error::AccessDenied);
     }
+    mapper_.added(*to);
+    changing.of(*to);
+    changing.of(*to);
     // A copy keeps the attributes and the last-write time of its source.
     ::chmod(to->c_str(), src.st_mode & 07777);
     struct timespec times[2] = {src.st_atim, src.st_mtim};
@@ -280,6 +310,7 @@ bool PosixPlatform::copyFile(const std::string& source, const std::string& desti
 }
 
 bool PosixPlatform::moveFile(const std::string& source, const std::string& destination) {
+    Changing changing(*this);
     profiles_.clear();
     auto from = map(source);
     if (!from) {
@@ -302,18 +333,25 @@ bool PosixPlatform::moveFile(const std::string& source, const std::string& desti
     if (std::rename(from->c_str(), to->c_str()) != 0) {
         return failErrno(errno, *to);
     }
+    mapper_.removed(*from);
+    mapper_.added(*to);
     return true;
 }
 
 bool PosixPlatform::deleteFile(const std::string& path) {
+    Changing changing(*this);
     profiles_.clear();
-    auto host = map(path);
+    PathMapper::Found found;
+    auto host = map(path, false, &found);
     struct stat st {};
     if (!host) {
         return false;
     }
-    if (::lstat(host->c_str(), &st) != 0) {
-        return failErrno(errno, *host);
+    if (found.looked ? !found.exists : ::lstat(host->c_str(), &st) != 0) {
+        return failErrno(found.looked ? ENOENT : errno, *host);
+    }
+    if (found.looked) {
+        st = found.st;
     }
     if (S_ISDIR(st.st_mode) || host_stat::isReadOnly(st)) {
         return fail(win32_error::AccessDenied);
@@ -321,10 +359,13 @@ bool PosixPlatform::deleteFile(const std::string& path) {
     if (::unlink(host->c_str()) != 0) {
         return failErrno(errno, *host);
     }
+    mapper_.removed(*host);
+    changing.of(*host);
     return true;
 }
 
 std::uint32_t PosixPlatform::shellDelete(const std::string& pathOrWildcard) {
+    Changing changing(*this);
     profiles_.clear();
     auto [folder, name] = splitLastName(pathOrWildcard);
     std::vector<std::string> targets;
@@ -363,6 +404,7 @@ std::uint32_t PosixPlatform::shellDelete(const std::string& pathOrWildcard) {
             int error = ec ? ec.value() : errno;
             result = result ? result : error_text::win32Code(error);
         }
+        mapper_.removed(*host);
     }
     lastError_ = result;
     return result;
@@ -381,6 +423,7 @@ bool PosixPlatform::readFile(const std::string& path, std::string& contents) {
 }
 
 bool PosixPlatform::writeFile(const std::string& path, const std::string& contents) {
+    Changing changing(*this);
     profiles_.clear();
     auto host = map(path);
     if (!host || !canReplace(*host)) {
@@ -390,6 +433,8 @@ bool PosixPlatform::writeFile(const std::string& path, const std::string& conten
     if (!atomic_file::write(*host, contents)) {
         return fail(errno ? error_text::win32Code(errno) : win32_error::AccessDenied);
     }
+    mapper_.added(*host);
+    changing.of(*host);
     return true;
 }
 
@@ -436,10 +481,11 @@ bool PosixPlatform::getDiskFreeSpace(const std::string& path, DiskGeometry& geom
     return true;
 }
 
-std::optional<std::string> PosixPlatform::profilePath(const std::string& file) {
+std::optional<std::string> PosixPlatform::profilePath(const std::string& file,
+                                                      PathMapper::Found* found) {
     // A bare file name is looked for in the Windows folder, as the profile functions do.
     bool bare = file.find_first_of("\\/:") == std::string::npos;
-    return map(bare ? machine_folders::windows() + "\\" + file : file);
+    return map(bare ? machine_folders::windows() + "\\" + file : file, false, found);
 }
 
 std::string PosixPlatform::getPrivateProfileString(const std::string& section,
@@ -447,10 +493,11 @@ std::string PosixPlatform::getPrivateProfileString(const std::string& section,
                                                    const std::string& defaultValue,
                                                    std::size_t bufferSize,
                                                    const std::string& file) {
-    auto host = profilePath(file);
+    PathMapper::Found found;
+    auto host = profilePath(file, &found);
     std::string value = defaultValue;
     struct stat st {};
-    if (host && ::stat(host->c_str(), &st) == 0) {
+    if (host && statOf(*host, found, st)) {
         // Read once per version of the file: a script or log is read key by key.
         const ProfileStamp stamp{st.st_dev,         st.st_ino,          st.st_size,
                                  st.st_mtim.tv_sec, st.st_mtim.tv_nsec, st.st_ctim.tv_sec,
@@ -471,6 +518,7 @@ std::string PosixPlatform::getPrivateProfileString(const std::string& section,
 
 bool PosixPlatform::writePrivateProfileString(const std::string& section, const std::string& key,
                                               const std::string& value, const std::string& file) {
+    Changing changing(*this);
     profiles_.clear();
     auto host = profilePath(file);
     if (!host || !canReplace(*host)) {
@@ -480,6 +528,8 @@ bool PosixPlatform::writePrivateProfileString(const std::string& section, const 
     if (!IniFile(*host).writeString(section, key, value)) {
         return fail(errno ? error_text::win32Code(errno) : win32_error::AccessDenied);
     }
+    mapper_.added(*host);
+    changing.of(*host);
     return true;
 }
 
@@ -491,6 +541,7 @@ bool PosixPlatform::flushPrivateProfile(const std::string& file) {
 
 bool PosixPlatform::deletePrivateProfileSection(const std::string& section,
                                                 const std::string& file) {
+    Changing changing(*this);
     profiles_.clear();
     auto host = profilePath(file);
     struct stat st {};
@@ -507,6 +558,7 @@ bool PosixPlatform::deletePrivateProfileSection(const std::string& section,
     if (!IniFile(*host).deleteSection(section)) {
         return fail(errno ? error_text::win32Code(errno) : win32_error::AccessDenied);
     }
+    changing.of(*host);
     return true;
 }
 
@@ -528,6 +580,7 @@ bool PosixPlatform::getExpandedName(const std::string& source, std::string& expa
 }
 
 bool PosixPlatform::lzExpand(const std::string& source, const std::string& destination) {
+    Changing changing(*this);
     profiles_.clear();
     auto from = map(source);
     if (!from) {
@@ -561,5 +614,7 @@ bool PosixPlatform::lzExpand(const std::string& source, const std::string& desti
     if (!atomic_file::write(*to, expanded)) {
         return fail(errno ? error_text::win32Code(errno) : win32_error::AccessDenied);
     }
+    mapper_.added(*to);
+    changing.of(*to);
     return true;
 }

@@ -29,6 +29,7 @@ bool PosixPlatform::specialFolderPath(int folderId, std::string& path) {
 bool PosixPlatform::createShellLink(const std::string& linkFile, const std::string& target,
                                     const std::string& workingDirectory,
                                     const std::string& arguments) {
+    Changing changing(*this);
     ShellLinkFile::Link link{target, workingDirectory, arguments};
     auto targetHost = map(target);
     struct stat st {};
@@ -48,6 +49,8 @@ bool PosixPlatform::createShellLink(const std::string& linkFile, const std::stri
     if (!atomic_file::write(*host, ShellLinkFile::write(link))) {
         return fail(errno ? error_text::win32Code(errno) : win32_error::AccessDenied);
     }
+    mapper_.added(*host);
+    changing.of(*host);
     return true;
 }
 
@@ -56,6 +59,12 @@ int PosixPlatform::shellExecute(const std::string& file, const std::string& para
     constexpr int kFileNotFound = 2;
     constexpr int kNoAssociation = 31;
     constexpr int kStarted = 42;
+    // What the program does to the machine is not told: whatever was kept is looked at afresh.
+    Changing changing(*this);
+    if (filesHeld_ > 0) {
+        mapper_.hold(false);
+        mapper_.hold(true);
+    }
     auto host = map(file);
     struct stat st {};
     if (!host || ::stat(host->c_str(), &st) != 0 || S_ISDIR(st.st_mode)) {
