@@ -8,7 +8,9 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 PersistentRegistry::PersistentRegistry(std::string hostPath) : path_(std::move(hostPath)) {}
 
@@ -85,6 +87,23 @@ void PersistentRegistry::load() {
     save(error);
 }
 
+void PersistentRegistry::hold(bool held) {
+    held_ = held;
+    if (held || !unforced_) {
+        return;
+    }
+    // The file holds the last save that succeeded: that one is forced to disk.
+    unforced_ = false;
+    int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0 || ::fsync(fd) != 0) {
+        warn(cp932::lit("レジストリ ファイルをディスクに書き込めません: ") +
+             cp932::fromUtf8(path_));
+    }
+    if (fd >= 0) {
+        ::close(fd);
+    }
+}
+
 bool PersistentRegistry::save(std::uint32_t& error) {
     if (damagedInPlace_) {
         error = win32_error::RegistryCannotWrite;
@@ -92,11 +111,13 @@ bool PersistentRegistry::save(std::uint32_t& error) {
         return false;
     }
     errno = 0;
-    if (!atomic_file::write(path_, store_.serialize())) {
+    const auto sync = held_ ? atomic_file::Sync::none : atomic_file::Sync::toDisk;
+    if (!atomic_file::write(path_, store_.serialize(), nullptr, sync)) {
         error = errno ? error_text::win32Code(errno) : win32_error::RegistryCannotWrite;
         loaded_ = false;
         return false;
     }
     stamp_ = stampNow();
+    unforced_ = unforced_ || held_;
     return true;
 }

@@ -16,8 +16,9 @@ public:
     // The registry as the file holds it now. A file with lines that cannot be read is moved aside
     // (to <file>.damaged-N), what could be read is kept and written back, and a warning is added.
     RegistryStore& current();
-    // While held, nobody else writes the file: current() need not look at it again.
-    void hold(bool held) { held_ = held; }
+    // While held, nobody else writes the file: current() need not look at it again, and saves are
+    // not forced to disk one by one; the last of them is when the hold ends.
+    void hold(bool held);
 
     // Replaces the file with the registry in memory. False (with the Win32 code) when the file
     // cannot be written; the next current() then reads the file again, undoing the change.
@@ -46,6 +47,7 @@ private:
     RegistryStore store_;
     bool loaded_ = false;
     bool held_ = false;
+    bool unforced_ = false;       // saved while held, not yet forced to disk
     bool damagedInPlace_ = false; // a damaged file that could not be moved aside is never written
     Stamp stamp_;
     std::vector<std::string> warnings_;

@@ -46,7 +46,9 @@ bool PosixPlatform::createShellLink(const std::string& linkFile, const std::stri
         return fail(win32_error::PathNotFound);
     }
     errno = 0;
-    if (!atomic_file::write(*host, ShellLinkFile::write(link))) {
+    // Held by a procedure, links are not forced to disk one by one: they can be made again.
+    const auto sync = filesHeld_ > 0 ? atomic_file::Sync::none : atomic_file::Sync::toDisk;
+    if (!atomic_file::write(*host, ShellLinkFile::write(link), nullptr, sync)) {
         return fail(errno ? error_text::win32Code(errno) : win32_error::AccessDenied);
     }
     mapper_.added(*host);

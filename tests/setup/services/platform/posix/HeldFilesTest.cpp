@@ -112,4 +112,20 @@ TEST(HeldFiles, ReleasedSeeWhatOthersChanged) {
     EXPECT_EQ(m.read("C:\\T\\NEW.TXT"), "n");
 }
 
+TEST(HeldFiles, RegistryChangesReachTheFileAtOnce) {
+    EmulatedMachine m;
+    m.platform.holdFiles();
+    ASSERT_EQ(m.platform.regCreateKey(RegistryRoot::CurrentUser, "Software\\Held"), 0u);
+    ASSERT_EQ(m.platform.regSetValue(RegistryRoot::CurrentUser, "Software\\Held", "v",
+                                     RegistryValue::dword(7)),
+              0u);
+    // Only the forcing to disk waits for the end of the hold: a setup that dies keeps its keys.
+    PosixPlatform other(PosixPlatform::Options{m.root(), {}});
+    RegistryValue value;
+    EXPECT_EQ(other.regQueryValue(RegistryRoot::CurrentUser, "Software\\Held", "v", value), 0u);
+    EXPECT_EQ(value, RegistryValue::dword(7));
+    m.platform.releaseFiles();
+    EXPECT_TRUE(m.platform.warnings().empty());
+}
+
 } // namespace
