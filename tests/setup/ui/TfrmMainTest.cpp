@@ -6,6 +6,7 @@
 #include "services/SharedDllCounts.h"
 #include "tests/common/TempFolder.h"
 #include "tests/setup/services/EmulatedMachine.h"
+#include "tests/setup/services/MediumMachine.h"
 #include "ui/TfrmCustomDlg.h"
 
 #include <QApplication>
@@ -30,24 +31,9 @@ using Answer = Prompter::Answer;
 
 const std::string kLog = "C:\\Program Files\\Sample\\UNSETUP.INI";
 
-// A medium in a host folder (seen under Z:) beside a fresh machine, and the main window over both.
-struct Medium {
-    Medium() : machine(PosixPlatform::Options{"", media.file("SETUP.EXE")}) {
-        machine.prompter.otherwise = Answer::yes;
-    }
-
-    // A CP932 CR LF file from UTF-8 lines; a relative path is on the medium.
-    void write(const std::string& path, const std::string& utf8) {
-        std::string text;
-        for (char c : cp932::fromUtf8(utf8)) {
-            text += c == '\n' ? std::string("\r\n") : std::string(1, c);
-        }
-        if (path.find(':') == std::string::npos) {
-            TempFolder::write(media.file(path), text);
-        } else {
-            machine.write(cp932::fromUtf8(path), text);
-        }
-    }
+// A medium beside a fresh machine, and the main window over both.
+struct Medium : MediumMachine {
+    Medium() { machine.prompter.otherwise = Answer::yes; }
 
     TfrmMain& start(const std::string& argument = "") {
         window = std::make_unique<TfrmMain>(machine.context, argument);
@@ -90,8 +76,6 @@ struct Medium {
         return c;
     }
 
-    TempFolder media;
-    EmulatedMachine machine;
     std::unique_ptr<TfrmMain> window;
 };
 
