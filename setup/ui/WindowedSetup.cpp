@@ -7,6 +7,7 @@
 #include "services/SystemInfo.h"
 #include "ui/SetupEnd.h"
 #include "ui/SetupSmokeDriver.h"
+#include "ui/SilentSetup.h"
 #include "ui/TfrmBack.h"
 #include "ui/TfrmMain.h"
 
@@ -19,7 +20,7 @@ int WindowedSetup::run(int& argc, char** argv, Platform& platform,
                        const std::string& firstArgument) {
     auto lock = platform.acquireInstanceLock("QUILLRUN");
     if (!lock) {
-        return 4; // another setup runs: this one ends without a word
+        return SilentSetup::alreadyRunning; // this one ends without a word
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillet"));

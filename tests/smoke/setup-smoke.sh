@@ -35,6 +35,14 @@ run() {
     [ "$status" -eq 0 ] || fail "$name ended with status $status"
 }
 
+# While another setup holds the machine, a second one ends at once, without a window or a word.
+mkdir -p "$root"
+status=0
+flock "$root/QUILLRUN.lock" env -u DISPLAY QT_QPA_PLATFORM=xcb "$work/medium/SETUP.EXE" \
+    >"$work/second.txt" 2>&1 || status=$?
+[ "$status" -eq 4 ] && [ ! -s "$work/second.txt" ] ||
+    fail "a second setup ended with status $status: $(cat "$work/second.txt")"
+
 app="$root/drive_c/Program Files/Sample"
 run install "$work/medium/SETUP.EXE"
 grep -q "pressing セットアップ続行(&C)" "$work/install.txt" || fail "the readme was not shown"
