@@ -66,8 +66,12 @@ const Layout kLayout[] = {
 
 QWidget* make(Kind kind, QWidget* parent) {
     switch (kind) {
-    case Kind::group:
-        return new QGroupBox(parent);
+    case Kind::group: {
+        // Opaque, as the readme frame covers two groups and the progress frame the message.
+        auto* group = new QGroupBox(parent);
+        group->setAutoFillBackground(true);
+        return group;
+    }
     case Kind::label: {
         auto* label = new QLabel(parent);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
