@@ -1,10 +1,13 @@
 // setup: installs the package of the folder it was started from, or uninstalls with the log given
-// as its argument. This build has no windows: /SILENT runs without them, /DIR=FOLDER sets the setup
-// folder.
+// as its argument, in its windows or, with /SILENT, without them (/DIR=FOLDER sets the setup folder
+// then). A build without Qt runs only silently.
 #include "common/Cp932.h"
 #include "services/platform/PlatformFactory.h"
 #include "ui/SilentPrompter.h"
 #include "ui/SilentSetup.h"
+#ifdef QUILLET_SETUP_WINDOWS
+#include "ui/WindowedSetup.h"
+#endif
 
 #include <cctype>
 #include <iostream>
@@ -45,9 +48,14 @@ int main(int argc, char** argv) {
         }
     }
     if (!silent) {
+#ifdef QUILLET_SETUP_WINDOWS
+        // No display is needed before this point: the application is made only for the windows.
+        return WindowedSetup::run(argc, argv, *platform, firstArgument);
+#else
         std::cerr << "setup: the windows are not available in this build; use /SILENT "
                      "[/DIR=FOLDER] [UNSETUP.INI]\n";
         return 2;
+#endif
     }
     SilentPrompter prompter(std::cout, std::cerr);
     ProcessValues values;

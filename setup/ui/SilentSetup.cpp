@@ -7,8 +7,11 @@
 #include "install/StartUp.h"
 #include "services/PathText.h"
 #include "ui/ConsoleText.h"
+#include "ui/SetupEnd.h"
 #include "ui/SilentWindow.h"
 #include "uninstall/UninstallProcedure.h"
+
+#include <utility>
 
 namespace {
 
@@ -83,11 +86,7 @@ int SilentSetup::run(SetupContext& context, const std::string& firstArgument,
     } else {
         ConsoleText::print(err, window.model["lblMessage"].text);
     }
-    StartUp::closeMainWindow(context);
-    lock.reset();
     // As after the windows close: the platform records the restart (a real system asks the user).
-    if (code == restartNeeded && !context.platform.restartDialog()) {
-        ConsoleText::print(err, lit("Windowsを再起動すると，セットアップは完了します．"));
-    }
+    SetupEnd::finish(context, std::move(lock));
     return code;
 }

@@ -5,6 +5,7 @@
 #include "services/platform/Win32Codes.h"
 #include "tests/common/TempFolder.h"
 #include "tests/setup/services/EmulatedMachine.h"
+#include "tests/setup/services/MediumMachine.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -15,24 +16,7 @@
 namespace {
 
 // The medium in a host folder outside the machine, so it is seen under Z:.
-struct Medium {
-    Medium() : machine(PosixPlatform::Options{"", media.file("SETUP.EXE")}) {}
-
-    // Writes a CP932 CR LF file from UTF-8 lines joined by "\n"; a relative path is on the medium.
-    void write(const std::string& path, const std::string& utf8) {
-        std::string text;
-        for (char c : cp932::fromUtf8(utf8)) {
-            text += c == '\n' ? std::string("\r\n") : std::string(1, c);
-        }
-        if (path.find(':') == std::string::npos) {
-            TempFolder::write(media.file(path), text);
-        } else {
-            machine.write(path, text);
-        }
-    }
-
-    TempFolder media;
-    EmulatedMachine machine;
+struct Medium : MediumMachine {
     MainWindowModel window;
     std::vector<std::string> fatal;
 };
