@@ -1,17 +1,42 @@
-// CP932 conversions through iconv, and byte-string routines that never split a double-byte
-// character.
+// CP932 conversions (iconv on POSIX, the system's code page functions on Windows), and
+// byte-string routines that never split a double-byte character.
 #include "common/Cp932.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <iconv.h>
 #include <mutex>
 #include <unordered_map>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <iconv.h>
+#endif
 
 namespace cp932 {
 namespace {
 
 constexpr std::string_view kReplacementUtf8 = "\xEF\xBF\xBD";
+
+#ifdef _WIN32
+
+// Both directions go through UTF-16; what a code page cannot hold becomes U+FFFD or "?".
+std::string convert(std::string_view in, unsigned fromPage, unsigned toPage) {
+    if (in.empty()) {
+        return {};
+    }
+    const int inLength = static_cast<int>(in.size());
+    int wide = ::MultiByteToWideChar(fromPage, 0, in.data(), inLength, nullptr, 0);
+    std::wstring utf16(static_cast<std::size_t>(wide), L'\0');
+    ::MultiByteToWideChar(fromPage, 0, in.data(), inLength, utf16.data(), wide);
+    const char* fallback = toPage == CP_UTF8 ? nullptr : "?";
+    int bytes = ::WideCharToMultiByte(toPage, 0, utf16.data(), wide, nullptr, 0, fallback, nullptr);
+    std::string out(static_cast<std::size_t>(bytes), '\0');
+    ::WideCharToMultiByte(toPage, 0, utf16.data(), wide, out.data(), bytes, fallback, nullptr);
+    return out;
+}
+
+#else
 
 // One converter per direction and thread; iconv_open is too slow to repeat for every string.
 class Converter {
@@ -58,7 +83,9 @@ private:
     iconv_t cd_;
 };
 
-std::size_t utf8SequenceLength(unsigned char c) {
+#endif
+
+[[maybe_unused]] std::size_t utf8SequenceLength(unsigned char c) {
     if (c >= 0xF0 && c <= 0xF4) {
         return 4;
     }
@@ -89,11 +116,23 @@ void appendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-bool isTrailByte(unsigned char c) {
+[[maybe_unused]] bool isTrailByte(unsigned char c) {
     return (c >= 0x40 && c <= 0x7E) || (c >= 0x80 && c <= 0xFC);
 }
 
 } // namespace
+
+#ifdef _WIN32
+
+std::string toUtf8(std::string_view text) {
+    return convert(text, 932, CP_UTF8);
+}
+
+std::string fromUtf8(std::string_view text) {
+    return convert(text, CP_UTF8, 932);
+}
+
+#else
 
 std::string toUtf8(std::string_view text) {
     thread_local Converter converter("UTF-8", "CP932");
@@ -122,6 +161,8 @@ std::string fromUtf8(std::string_view text) {
         return n;
     });
 }
+
+#endif
 
 std::string fromUtf16(std::u16string_view text) {
     std::string utf8;
