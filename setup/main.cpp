@@ -19,6 +19,10 @@ bool startsWithNoCase(const std::string& text, const std::string& start) {
 
 // A Windows path as given (drive letter first), else a host path in its Windows form.
 std::string windowsPathOf(Platform& platform, const std::string& argument) {
+#ifdef _WIN32
+    // Windows gives the command line in the ANSI code page, CP932 already.
+    return platform.argumentPath(argument);
+#endif
     bool hasDrive = argument.size() >= 2 && argument[1] == ':' &&
                     std::isalpha(static_cast<unsigned char>(argument[0]));
     return hasDrive ? cp932::fromUtf8(argument) : platform.argumentPath(argument);
