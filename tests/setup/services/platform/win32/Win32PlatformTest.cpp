@@ -9,6 +9,7 @@
 #include "services/platform/VersionResource.h"
 #include "services/platform/Win32Codes.h"
 #include "tests/setup/services/PeFixture.h"
+#include "tests/setup/services/SzddFixture.h"
 #include "tests/setup/services/platform/PlatformContract.h"
 
 #include <cstdlib>
@@ -143,17 +144,7 @@ TEST_F(Win32Formats, SystemExpandsSzddFiles) {
         {"C:\\LZ\\EMPTY.DA_", 'T', "", "C:\\LZ\\EMPTY.DAT"},
     };
     for (const Row& row : rows) {
-        std::string szdd("SZDD\x88\xF0\x27\x33", 8);
-        szdd += 'A';
-        szdd += row.missing;
-        for (int i = 0; i < 4; ++i) {
-            szdd += static_cast<char>((row.data.size() >> (8 * i)) & 0xFF);
-        }
-        for (std::size_t i = 0; i < row.data.size(); i += 8) {
-            szdd += '\xFF';
-            szdd += row.data.substr(i, 8);
-        }
-        m.write(row.name, szdd);
+        m.write(row.name, literalSzdd(row.data, row.missing));
         std::string expanded;
         ASSERT_TRUE(p.getExpandedName(row.name, expanded)) << row.name;
         EXPECT_TRUE(cp932::equalsNoCase(expanded, row.expandedName)) << expanded;
