@@ -11,6 +11,10 @@
 #include <memory>
 #include <string>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace {
 
 bool startsWithNoCase(const std::string& text, const std::string& start) {
@@ -22,10 +26,11 @@ std::string windowsPathOf(Platform& platform, const std::string& argument) {
 #ifdef _WIN32
     // Windows gives the command line in the ANSI code page, CP932 already.
     return platform.argumentPath(argument);
-#endif
+#else
     bool hasDrive = argument.size() >= 2 && argument[1] == ':' &&
                     std::isalpha(static_cast<unsigned char>(argument[0]));
     return hasDrive ? cp932::fromUtf8(argument) : platform.argumentPath(argument);
+#endif
 }
 
 } // namespace
@@ -53,6 +58,10 @@ int main(int argc, char** argv) {
                      "[/DIR=FOLDER] [UNSETUP.INI]\n";
         return 2;
     }
+#ifdef _WIN32
+    // The status lines are UTF-8; a console shows them so only when told.
+    ::SetConsoleOutputCP(CP_UTF8);
+#endif
     SilentPrompter prompter(std::cout, std::cerr);
     ProcessValues values;
     SetupContext context{*platform, prompter, values};
