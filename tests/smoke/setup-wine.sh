@@ -40,15 +40,17 @@ for file in SAMPLE.EXE SAMPLE.HLP Data/SAMPLE.INI UNSETUP.INI; do
     [ -f "$app/$file" ] || fail "install left no $file"
 done
 query() { wine reg query "$@" 2>/dev/null | tr -d '\r'; }
-query 'HKCU\Software\Quillet\Sample' /v Folder | grep -q 'C:\\Program Files\\Sample' ||
-    fail "registry value Folder missing"
+# Outputs are taken whole before grep -q looks at them: an early exit of grep would break the pipe.
+folder=$(query 'HKCU\Software\Quillet\Sample' /v Folder)
+grep -q 'C:\\Program Files\\Sample' <<<"$folder" || fail "registry value Folder missing"
 query 'HKCR\.smp' >/dev/null || fail "association .smp missing"
 uninstall=$(query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\QuilletSample' /v UninstallString)
-echo "$uninstall" | grep -q 'UNQUILL.EXE' || fail "uninstall entry missing"
+grep -q 'UNQUILL.EXE' <<<"$uninstall" || fail "uninstall entry missing"
 link=$(find "$drive/users" -name 'サンプル 1.0.lnk' | head -n 1)
 [ -n "$link" ] || fail "shell link missing"
 if command -v lnkinfo >/dev/null; then
-    lnkinfo "$link" | grep -qi 'Program Files\\Sample\\SAMPLE.EXE' || fail "link target: $(lnkinfo "$link")"
+    info=$(lnkinfo "$link")
+    grep -qi 'Local path.*Program Files\\Sample\\SAMPLE.EXE' <<<"$info" || fail "link target: $info"
 fi
 log=$(iconv -f CP932 -t UTF-8 "$app/UNSETUP.INI" | tr -d '\r')
 for entry in 'SAMPLE.EXE' 'SAMPLEX.DLL' 'サンプル 1.0.lnk' 'Software\Quillet\Sample'; do
