@@ -183,6 +183,19 @@ TEST_F(Win32Formats, SystemReadsTheVersionResourcesSetupBuilds) {
     EXPECT_FALSE(p.getFileVersionInfo("C:\\VER\\PLAIN.EXE", read));
 }
 
+#ifdef SETUP_FILE_VERSION
+// setup.exe, built beside this program, carries the version resource setup reads for its title.
+TEST_F(Win32Formats, SetupCarriesItsVersion) {
+    const std::string self = p.moduleFileName();
+    const std::string setup = self.substr(0, self.find_last_of('\\') + 1) + "setup.exe";
+    std::string block;
+    ASSERT_TRUE(p.getFileVersionInfo(setup, block)) << setup;
+    std::string version;
+    ASSERT_TRUE(p.verQueryString(block, "\\StringFileInfo\\041103a4\\FileVersion", version));
+    EXPECT_EQ(version, SETUP_FILE_VERSION);
+}
+#endif
+
 TEST_F(Win32Formats, ShellLinksReadBackWithSetupsReader) {
     m.write("C:\\LINKS\\APP.EXE", "MZ");
     struct Row {
