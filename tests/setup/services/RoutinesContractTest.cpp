@@ -1,8 +1,10 @@
 // The service routines on every platform the contract runs on: ini values longer than a read
 // buffer, folders whose names end in the byte 0x5C, copies over read-only files, shared-library
-// counts, compressed files named by their header and shortcuts in a new program group.
+// counts, components loaded as libraries, compressed files named by their header and shortcuts in
+// a new program group.
 #include "common/Cp932.h"
 #include "common/ScriptedPrompter.h"
+#include "services/ComponentRegistration.h"
 #include "services/CompressedFiles.h"
 #include "services/FileRoutines.h"
 #include "services/IniValues.h"
@@ -132,4 +134,38 @@ TEST_P(PlatformContract, ShortcutInANewProgramGroup) {
     EXPECT_EQ(link->workingDirectory, "C:\\APP\\");
     EXPECT_EQ(link->arguments, "/S");
     EXPECT_EQ(RemoveFolderWithFiles(r.context, programs + cp932::lit("\\グループ"), "*.lnk|"), 0u);
+}
+
+// The fixtures are libraries of the system the case runs on, copied into the machine.
+TEST_P(PlatformContract, ComponentsLoadedAsLibraries) {
+    struct Row {
+        const char* fixture; // null: no file at all
+        bool doRegister;
+        bool result;
+        std::string message; // after the path; empty when none is shown
+    };
+    const Row rows[] = {
+        {COMPONENT_OK, true, true, ""},
+        {COMPONENT_FAIL, true, false, cp932::lit("のDllRegisterServer関数が失敗しました．")},
+        {COMPONENT_NOEXPORT, true, false,
+         cp932::lit("のDllRegisterServerエントリが見つかりません．")},
+        {nullptr, true, false, cp932::lit("の読み込みに失敗しました．")},
+        {COMPONENT_OK, false, false, ""},
+    };
+    int n = 0;
+    for (const Row& row : rows) {
+        Routines r(m);
+        // A name of its own for each row: a library is never loaded twice under one name.
+        const std::string path = "C:\\COMP\\Q" + std::to_string(++n) + ".DLL";
+        if (row.fixture) {
+            m.write(path, TempFolder::read(row.fixture));
+        }
+        EXPECT_EQ(RegisterComponent(r.context, path, row.doRegister), row.result) << path;
+        const std::string shown = r.prompter.asked.empty() ? "" : r.prompter.asked[0].text;
+        EXPECT_EQ(shown, row.message.empty() ? "" : path + row.message) << path;
+    }
+    // Released after registration, so the file can go.
+    Routines r(m);
+    EXPECT_EQ(DeleteFileSilent(r.context, "C:\\COMP\\Q1.DLL"), 0u);
+    EXPECT_FALSE(m.exists("C:\\COMP\\Q1.DLL"));
 }
