@@ -2,6 +2,7 @@
 // and the single-instance mutex.
 #include "services/platform/win32/Win32Platform.h"
 
+#include <algorithm>
 #include <cstring>
 
 // The system headers build on the types of windows.h, which comes first.

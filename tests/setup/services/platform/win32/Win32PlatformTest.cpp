@@ -215,6 +215,14 @@ TEST_F(Win32Formats, ShellLinksReadBackWithSetupsReader) {
     EXPECT_FALSE(p.createShellLink("C:\\NONE\\APP.lnk", "C:\\LINKS\\APP.EXE", "C:\\", ""));
 }
 
+// Setup appends the system's texts to its failure log, cutting the line end itself.
+TEST_F(Win32Formats, ErrorTextsEndInALineBreak) {
+    const std::string text = p.formatMessage(2);
+    ASSERT_GT(text.size(), 2u);
+    EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
+    EXPECT_EQ(p.formatMessage(0x2FFFFFFF), "");
+}
+
 TEST_F(Win32Formats, RegistryKeepsEveryValueType) {
     const std::string key = "Software\\QuilletWin32Test";
     ASSERT_EQ(p.regCreateKey(RegistryRoot::CurrentUser, "\\" + key), 0u);
