@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs what the project needs, builds it and runs it: ./do demo | test | asan | fuzz [SECONDS] | bench | package | build
+# (test also builds setup for Windows with mingw-w64 and runs it under Wine)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -13,6 +14,7 @@ PACKAGES=(
     qt6-base-dev qt6-translations-l10n libgl-dev libx11-dev fonts-ipafont-mincho fonts-ipafont-gothic
     libmspack-dev mscompress liblnk-utils
     poppler-utils xvfb xauth
+    g++-mingw-w64-x86-64-posix wine wine64 locales
 )
 
 install_missing() {
@@ -65,6 +67,14 @@ test)
     install_missing
     build debug
     ctest --preset debug -j "$jobs"
+    # The Windows build runs under Wine in a Japanese locale, where the ANSI code page is 932.
+    if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
+        sudo=""
+        [ "$(id -u)" -ne 0 ] && sudo="sudo"
+        $sudo localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
+    fi
+    build mingw
+    tests/smoke/setup-wine.sh build/mingw/bin examples/package
     ;;
 asan)
     install_missing

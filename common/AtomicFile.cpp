@@ -1,16 +1,23 @@
 // Whole-file reads and atomic replacement: temporary file in the same folder, flush, rename.
 #include "common/AtomicFile.h"
 
+#include "common/Cp932.h"
 #include "common/ErrorText.h"
 #include "common/Win32ErrorCode.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
-#include <fcntl.h>
 #include <string>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace atomic_file {
 namespace {
@@ -21,6 +28,33 @@ void setCodeError(std::string* error, const std::string& what, std::uint32_t cod
         *error = what + ": " + std::string(error_text::utf8(code));
     }
 }
+
+#ifdef _WIN32
+
+// Host paths are ANSI (CP932) paths: the folder ends at the last separator that is no trail byte.
+std::string temporaryPathFor(const std::string& path) {
+    static std::atomic<unsigned> counter{0};
+    std::size_t cut = 0;
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        auto c = static_cast<unsigned char>(path[i]);
+        if (cp932::isLeadByte(c)) {
+            ++i;
+        } else if (c == '\\' || c == '/' || c == ':') {
+            cut = i + 1;
+        }
+    }
+    return path.substr(0, cut) + "." + path.substr(cut) + ".tmp-" +
+           std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(counter.fetch_add(1));
+}
+
+// Reports the failure and leaves its code for GetLastError, as a system call would.
+bool failWith(std::string* error, const std::string& what, DWORD code) {
+    setCodeError(error, what, code);
+    ::SetLastError(code);
+    return false;
+}
+
+#else
 
 void setError(std::string* error, const std::string& what, int err) {
     setCodeError(error, what, error_text::win32Code(err));
@@ -49,7 +83,73 @@ bool writeAll(int fd, std::string_view contents) {
     return true;
 }
 
+#endif
+
 } // namespace
+
+#ifdef _WIN32
+
+bool write(const std::string& path, std::string_view contents, std::string* error, Sync sync) {
+    const std::string temporary = temporaryPathFor(path);
+    HANDLE file = ::CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return failWith(error, path, ::GetLastError());
+    }
+    bool ok = true;
+    while (ok && !contents.empty()) {
+        DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(contents.size(), 1u << 30));
+        DWORD written = 0;
+        ok = ::WriteFile(file, contents.data(), chunk, &written, nullptr) != 0;
+        contents.remove_prefix(written);
+    }
+    ok = ok && (sync == Sync::none || ::FlushFileBuffers(file) != 0);
+    DWORD code = ok ? 0 : ::GetLastError();
+    ok = ::CloseHandle(file) != 0 && ok;
+    code = ok || code != 0 ? code : ::GetLastError();
+    const DWORD flags =
+        MOVEFILE_REPLACE_EXISTING | (sync == Sync::toDisk ? MOVEFILE_WRITE_THROUGH : 0);
+    if (ok && ::MoveFileExA(temporary.c_str(), path.c_str(), flags) == 0) {
+        ok = false;
+        code = ::GetLastError();
+    }
+    if (!ok) {
+        ::DeleteFileA(temporary.c_str());
+        return failWith(error, path, code);
+    }
+    return true;
+}
+
+bool read(const std::string& path, std::string& contents, std::string* error) {
+    contents.clear();
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return failWith(error, path, ::GetLastError());
+    }
+    LARGE_INTEGER size{};
+    if (::GetFileSizeEx(file, &size) && size.QuadPart > 0) {
+        contents.reserve(static_cast<std::size_t>(size.QuadPart));
+    }
+    char buffer[65536];
+    for (;;) {
+        DWORD n = 0;
+        if (!::ReadFile(file, buffer, sizeof buffer, &n, nullptr)) {
+            DWORD code = ::GetLastError();
+            ::CloseHandle(file);
+            contents.clear();
+            return failWith(error, path, code);
+        }
+        if (n == 0) {
+            break;
+        }
+        contents.append(buffer, n);
+    }
+    ::CloseHandle(file);
+    return true;
+}
+
+#else
 
 bool write(const std::string& path, std::string_view contents, std::string* error, Sync sync) {
     const std::string temporary = temporaryPathFor(path);
@@ -128,5 +228,7 @@ bool read(const std::string& path, std::string& contents, std::string* error) {
     ::close(fd);
     return true;
 }
+
+#endif
 
 } // namespace atomic_file

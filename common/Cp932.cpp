@@ -1,17 +1,43 @@
-// CP932 conversions through iconv, and byte-string routines that never split a double-byte
-// character.
+// CP932 conversions (iconv on POSIX, the system's code page functions on Windows), and
+// byte-string routines that never split a double-byte character.
 #include "common/Cp932.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <iconv.h>
 #include <mutex>
 #include <unordered_map>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <iconv.h>
+#endif
 
 namespace cp932 {
 namespace {
 
 constexpr std::string_view kReplacementUtf8 = "\xEF\xBF\xBD";
+
+#ifdef _WIN32
+
+std::wstring widen(std::string_view in, unsigned page, DWORD flags) {
+    const int inLength = static_cast<int>(in.size());
+    int wide = ::MultiByteToWideChar(page, flags, in.data(), inLength, nullptr, 0);
+    std::wstring out(static_cast<std::size_t>(wide), L'\0');
+    ::MultiByteToWideChar(page, flags, in.data(), inLength, out.data(), wide);
+    return out;
+}
+
+std::string narrow(std::wstring_view in, unsigned page) {
+    const char* fallback = page == CP_UTF8 ? nullptr : "?";
+    const int inLength = static_cast<int>(in.size());
+    int bytes = ::WideCharToMultiByte(page, 0, in.data(), inLength, nullptr, 0, fallback, nullptr);
+    std::string out(static_cast<std::size_t>(bytes), '\0');
+    ::WideCharToMultiByte(page, 0, in.data(), inLength, out.data(), bytes, fallback, nullptr);
+    return out;
+}
+
+#else
 
 // One converter per direction and thread; iconv_open is too slow to repeat for every string.
 class Converter {
@@ -58,7 +84,9 @@ private:
     iconv_t cd_;
 };
 
-std::size_t utf8SequenceLength(unsigned char c) {
+#endif
+
+[[maybe_unused]] std::size_t utf8SequenceLength(unsigned char c) {
     if (c >= 0xF0 && c <= 0xF4) {
         return 4;
     }
@@ -95,6 +123,67 @@ bool isTrailByte(unsigned char c) {
 
 } // namespace
 
+#ifdef _WIN32
+
+// Windows maps bytes that CP932 leaves undefined (0x80, 0xA0, 0xFD-0xFF) to characters of its
+// own; here they are invalid, as iconv has them. Runs of well-formed characters go to the system
+// in one call, and one character at a time only when a run holds a pair without a mapping.
+std::string toUtf8(std::string_view text) {
+    std::wstring utf16;
+    utf16.reserve(text.size());
+    auto flush = [&](std::string_view run) {
+        if (run.empty()) {
+            return;
+        }
+        std::wstring wide = widen(run, 932, MB_ERR_INVALID_CHARS);
+        if (!wide.empty()) {
+            utf16 += wide;
+            return;
+        }
+        for (std::size_t i = 0; i < run.size();) {
+            std::size_t n = isLeadByte(static_cast<unsigned char>(run[i])) ? 2 : 1;
+            wide = widen(run.substr(i, n), 932, MB_ERR_INVALID_CHARS);
+            utf16 += wide.empty() ? std::wstring(1, L'\xFFFD') : wide;
+            i += n;
+        }
+    };
+    std::size_t runStart = 0;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        auto c = static_cast<unsigned char>(text[i]);
+        std::size_t n = 1;
+        bool valid = c < 0x80 || (c >= 0xA1 && c <= 0xDF);
+        if (isLeadByte(c)) {
+            valid = i + 1 < text.size() && isTrailByte(static_cast<unsigned char>(text[i + 1]));
+            n = valid ? 2 : 1;
+        }
+        if (!valid) {
+            flush(text.substr(runStart, i - runStart));
+            utf16 += L'\xFFFD';
+            runStart = i + n;
+        }
+        i += n;
+    }
+    flush(text.substr(runStart));
+    return narrow(utf16, CP_UTF8);
+}
+
+// A character outside the basic plane has no CP932 form: its surrogate pair becomes one "?".
+std::string fromUtf8(std::string_view text) {
+    std::wstring utf16 = widen(text, CP_UTF8, 0);
+    std::size_t out = 0;
+    for (std::size_t i = 0; i < utf16.size(); ++i) {
+        bool pair = utf16[i] >= 0xD800 && utf16[i] <= 0xDBFF && i + 1 < utf16.size() &&
+                    utf16[i + 1] >= 0xDC00 && utf16[i + 1] <= 0xDFFF;
+        utf16[out++] = pair ? L'\xFFFD' : utf16[i];
+        i += pair ? 1 : 0;
+    }
+    utf16.resize(out);
+    return narrow(utf16, 932);
+}
+
+#else
+
 std::string toUtf8(std::string_view text) {
     thread_local Converter converter("UTF-8", "CP932");
     return converter.run(text, [](std::string_view rest, std::string& out) -> std::size_t {
@@ -122,6 +211,8 @@ std::string fromUtf8(std::string_view text) {
         return n;
     });
 }
+
+#endif
 
 std::string fromUtf16(std::u16string_view text) {
     std::string utf8;

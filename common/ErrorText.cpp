@@ -27,7 +27,9 @@ std::uint32_t win32Code(int error) {
     case ENOTEMPTY:
         return win32_error::DirectoryNotEmpty;
     case ENOSPC:
+#ifdef EDQUOT
     case EDQUOT:
+#endif
         return win32_error::DiskFull;
     case EROFS:
         return win32_error::WriteProtect;

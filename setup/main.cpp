@@ -14,6 +14,10 @@
 #include <memory>
 #include <string>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace {
 
 bool startsWithNoCase(const std::string& text, const std::string& start) {
@@ -22,9 +26,14 @@ bool startsWithNoCase(const std::string& text, const std::string& start) {
 
 // A Windows path as given (drive letter first), else a host path in its Windows form.
 std::string windowsPathOf(Platform& platform, const std::string& argument) {
+#ifdef _WIN32
+    // Windows gives the command line in the ANSI code page, CP932 already.
+    return platform.argumentPath(argument);
+#else
     bool hasDrive = argument.size() >= 2 && argument[1] == ':' &&
                     std::isalpha(static_cast<unsigned char>(argument[0]));
     return hasDrive ? cp932::fromUtf8(argument) : platform.argumentPath(argument);
+#endif
 }
 
 } // namespace
@@ -57,6 +66,10 @@ int main(int argc, char** argv) {
         return 2;
 #endif
     }
+#ifdef _WIN32
+    // The status lines are UTF-8; a console shows them so only when told.
+    ::SetConsoleOutputCP(CP_UTF8);
+#endif
     SilentPrompter prompter(std::cout, std::cerr);
     ProcessValues values;
     SetupContext context{*platform, prompter, values};

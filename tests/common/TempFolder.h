@@ -5,14 +5,24 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 
 class TempFolder {
 public:
     TempFolder() {
+#ifdef _WIN32
+        // Windows has no mkdtemp: a random name that no other folder has yet.
+        std::random_device random;
+        do {
+            path_ = std::filesystem::temp_directory_path() /
+                    ("quillet-test-" + std::to_string(random()));
+        } while (!std::filesystem::create_directory(path_));
+#else
         std::string pattern =
             (std::filesystem::temp_directory_path() / "quillet-test-XXXXXX").string();
         path_ = ::mkdtemp(pattern.data());
+#endif
     }
     ~TempFolder() {
         std::error_code ec;

@@ -1,13 +1,17 @@
-// The one place outside the implementations that picks one: the emulated machine on POSIX hosts.
+// The one place outside the implementations that picks one: Windows itself, or the emulated
+// machine on POSIX hosts.
 #include "services/platform/PlatformFactory.h"
 
 #ifdef _WIN32
-// Setup on Windows calls the system itself; that implementation has not been written yet.
-#error "no Platform implementation for Windows yet"
+#include "services/platform/win32/Win32Platform.h"
 #else
 #include "services/platform/posix/PosixPlatform.h"
 #endif
 
 std::unique_ptr<Platform> PlatformFactory::create() {
+#ifdef _WIN32
+    return std::make_unique<Win32Platform>();
+#else
     return std::make_unique<PosixPlatform>();
+#endif
 }

@@ -8,6 +8,7 @@
 
 class PlatformFactory {
 public:
-    // On POSIX hosts the emulated Windows machine at PosixPlatform::defaultRoot().
+    // Windows itself on Windows; on POSIX hosts the emulated Windows machine at
+    // PosixPlatform::defaultRoot().
     static std::unique_ptr<Platform> create();
 };

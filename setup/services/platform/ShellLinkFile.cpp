@@ -5,6 +5,8 @@
 #include "services/platform/LittleEndian.h"
 #include "services/platform/Utf16Text.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::uint32_t kHeaderSize = 0x4C;
@@ -220,6 +222,8 @@ std::optional<ShellLinkFile::Link> ShellLinkFile::read(std::string_view bytes) {
         std::string_view raw = bytes.substr(pos, length);
         std::string text =
             unicode ? utf16_text::toCp932(utf16_text::fromLittleEndian(raw)) : std::string(raw);
+        // Some shells (Wine's among them) count the terminating NUL into the string.
+        text.resize(std::min(text.size(), text.find('\0')));
         pos += length;
         if (field == kHasWorkingDir) {
             link.workingDirectory = text;

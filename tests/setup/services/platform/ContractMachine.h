@@ -7,6 +7,8 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <utility>
+#include <vector>
 
 // A machine of its own for every case, which the case may change freely (files, registry, restart
 // requests, locks) without reaching anything outside it.
@@ -21,7 +23,23 @@ public:
         friend void PrintTo(const Maker& maker, std::ostream* out) { *out << maker.name; }
     };
 
+    // The folders the machine has: Windows, system and temporary folder, and special folders by
+    // id (an empty path for an id the machine does not know).
+    struct Folders {
+        std::string windows;
+        std::string system;
+        std::string temp;
+        std::vector<std::pair<int, std::string>> special;
+    };
+
     virtual ~ContractMachine() = default;
+
+    virtual Folders folders() = 0;
+    // Whether a case may ask for a restart: a real system would show its dialog and go down.
+    virtual bool mayRestart() { return true; }
+    // Whether the system under test is known to answer a row of a case otherwise than Windows
+    // does (Wine's own quirks); such rows are left out.
+    virtual bool deviates(const std::string& row) { return false; }
 
     virtual Platform& platform() = 0;
     // Another platform on the same machine, as a second process would have it.

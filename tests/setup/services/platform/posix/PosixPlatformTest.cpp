@@ -1,6 +1,7 @@
 // The emulated machine itself: its folders and program paths on the host, the wildcard matcher,
 // the registry file (read back, crashes, damage), and the restart, lock and notification records.
 // The platform contract runs on it too.
+#include "common/Cp932.h"
 #include "services/platform/Win32Codes.h"
 #include "services/platform/posix/RegistryStore.h"
 #include "services/platform/posix/Wildcard.h"
@@ -27,6 +28,18 @@ public:
         return std::make_unique<EmulatedContractMachine>();
     }
 
+    Folders folders() override {
+        return {"C:\\WINDOWS",
+                "C:\\WINDOWS\\SYSTEM32",
+                "C:\\WINDOWS\\TEMP\\",
+                {
+                    {0, cp932::lit("C:\\WINDOWS\\ﾃﾞｽｸﾄｯﾌﾟ")},
+                    {2, cp932::lit("C:\\WINDOWS\\ｽﾀｰﾄ ﾒﾆｭｰ\\ﾌﾟﾛｸﾞﾗﾑ")},
+                    {7, cp932::lit("C:\\WINDOWS\\ｽﾀｰﾄ ﾒﾆｭｰ\\ﾌﾟﾛｸﾞﾗﾑ\\ｽﾀｰﾄｱｯﾌﾟ")},
+                    {9, "C:\\WINDOWS\\SENDTO"},
+                    {5, ""},
+                }};
+    }
     Platform& platform() override { return machine_.platform; }
     std::unique_ptr<Platform> reopen() override {
         return std::make_unique<PosixPlatform>(PosixPlatform::Options{machine_.root(), {}});

@@ -1,0 +1,244 @@
+// Windows itself as the platform: the contract on the running system (C:\ is the test's to use,
+// as in a fresh Wine prefix), and the files setup's own code writes and reads checked against the
+// system's readers and writers: SZDD files, version resources and shell links.
+#include "services/platform/win32/Win32Platform.h"
+
+#include "common/AtomicFile.h"
+#include "common/Cp932.h"
+#include "services/platform/ShellLinkFile.h"
+#include "services/platform/VersionResource.h"
+#include "services/platform/Win32Codes.h"
+#include "tests/setup/services/PeFixture.h"
+#include "tests/setup/services/SzddFixture.h"
+#include "tests/setup/services/platform/PlatformContract.h"
+
+#include <cstdlib>
+#include <functional>
+#include <gtest/gtest.h>
+#include <set>
+#include <windows.h>
+
+namespace {
+
+std::string environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+// Removes a file or a folder with everything in it, read-only files included.
+void removeTree(const std::string& path) {
+    DWORD attributes = ::GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        return;
+    }
+    ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+        ::DeleteFileA(path.c_str());
+        return;
+    }
+    for (const auto& entry : Win32Platform().findFiles(path + "\\*")) {
+        if (entry.name != "." && entry.name != "..") {
+            removeTree(path + "\\" + entry.name);
+        }
+    }
+    ::RemoveDirectoryA(path.c_str());
+}
+
+std::set<std::string> rootEntries() {
+    std::set<std::string> names;
+    for (const auto& entry : Win32Platform().findFiles("C:\\*")) {
+        names.insert(entry.name);
+    }
+    return names;
+}
+
+// The running system. What a case leaves in C:\ is removed after it, so that every case starts
+// from the same drive.
+class SystemContractMachine : public ContractMachine {
+public:
+    static std::unique_ptr<ContractMachine> make() {
+        return std::make_unique<SystemContractMachine>();
+    }
+    ~SystemContractMachine() override {
+        ::SetCurrentDirectoryA("C:\\");
+        for (const std::string& name : rootEntries()) {
+            if (!before_.count(name)) {
+                removeTree("C:\\" + name);
+            }
+        }
+    }
+
+    // Where Windows keeps them since Vista, found from the environment rather than the shell.
+    Folders folders() override {
+        const std::string windows = environment("WINDIR");
+        const std::string appData = environment("APPDATA") + "\\Microsoft\\Windows";
+        return {windows,
+                windows + "\\system32",
+                environment("TEMP") + "\\",
+                {
+                    {0, environment("USERPROFILE") + "\\Desktop"},
+                    {2, appData + "\\Start Menu\\Programs"},
+                    {7, appData + "\\Start Menu\\Programs\\StartUp"},
+                    {9, appData + "\\SendTo"},
+                    {0x7F, ""},
+                }};
+    }
+    bool mayRestart() override { return false; }
+    bool deviates(const std::string& row) override {
+        // Wine answers these unlike Windows: its codes for a missing drive and a drive root, its
+        // copy over a read-only file, and its 8.3 names, which every volume has.
+        static const std::set<std::string> wine = {"delete on missing drive", "remove drive",
+                                                   "copy onto read-only", "write read-only",
+                                                   "*.INI WIN.INIX"};
+        HMODULE ntdll = ::GetModuleHandleA("ntdll.dll");
+        const bool underWine = ntdll && ::GetProcAddress(ntdll, "wine_get_version");
+        return underWine && wine.count(row) != 0;
+    }
+    Platform& platform() override { return platform_; }
+    std::unique_ptr<Platform> reopen() override { return std::make_unique<Win32Platform>(); }
+    void write(const std::string& windowsPath, const std::string& bytes) override {
+        for (std::size_t slash = windowsPath.find('\\', 3); slash != std::string::npos;
+             slash = windowsPath.find('\\', slash + 1)) {
+            ::CreateDirectoryA(windowsPath.substr(0, slash).c_str(), nullptr);
+        }
+        ASSERT_TRUE(atomic_file::write(windowsPath, bytes)) << windowsPath;
+    }
+    std::string read(const std::string& windowsPath) override {
+        std::string contents;
+        atomic_file::read(windowsPath, contents);
+        return contents;
+    }
+    bool exists(const std::string& windowsPath) override {
+        return ::GetFileAttributesA(windowsPath.c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
+
+private:
+    std::set<std::string> before_ = rootEntries();
+    Win32Platform platform_;
+};
+
+class Win32Formats : public ::testing::Test {
+protected:
+    SystemContractMachine m;
+    Platform& p = m.platform();
+};
+
+} // namespace
+
+INSTANTIATE_TEST_SUITE_P(Win32, PlatformContract,
+                         ::testing::Values(ContractMachine::Maker{"System",
+                                                                  &SystemContractMachine::make}));
+
+// SZDD files with the last letter of their name stored, with and without literal runs long
+// enough to need several control bytes.
+TEST_F(Win32Formats, SystemExpandsSzddFiles) {
+    struct Row {
+        std::string name;
+        char missing;
+        std::string data;
+        std::string expandedName;
+    };
+    const Row rows[] = {
+        {"C:\\LZ\\README.TX_", 'T', "hello", "C:\\LZ\\README.TXT"},
+        {"C:\\LZ\\DATA.BI_", 'N', std::string(70, 'x') + "\r\nend", "C:\\LZ\\DATA.BIN"},
+        {"C:\\LZ\\EMPTY.DA_", 'T', "", "C:\\LZ\\EMPTY.DAT"},
+    };
+    for (const Row& row : rows) {
+        m.write(row.name, literalSzdd(row.data, row.missing));
+        std::string expanded;
+        ASSERT_TRUE(p.getExpandedName(row.name, expanded)) << row.name;
+        EXPECT_TRUE(cp932::equalsNoCase(expanded, row.expandedName)) << expanded;
+        ASSERT_TRUE(p.lzExpand(row.name, "C:\\LZ\\OUT")) << row.name;
+        EXPECT_EQ(m.read("C:\\LZ\\OUT"), row.data) << row.name;
+    }
+    // A file that is not compressed is copied as it is.
+    m.write("C:\\LZ\\PLAIN.TXT", "plain");
+    ASSERT_TRUE(p.lzExpand("C:\\LZ\\PLAIN.TXT", "C:\\LZ\\OUT"));
+    EXPECT_EQ(m.read("C:\\LZ\\OUT"), "plain");
+}
+
+TEST_F(Win32Formats, SystemReadsTheVersionResourcesSetupBuilds) {
+    const std::string block = VersionResource::build(
+        "1.2.3.4", "041103a4", {{"FileVersion", "1.2.3.4"}, {"ProductName", "Sample"}});
+    m.write("C:\\VER\\APP.EXE", peFile(block));
+    std::string read;
+    ASSERT_TRUE(p.getFileVersionInfo("C:\\VER\\APP.EXE", read));
+    struct Row {
+        const char* subBlock;
+        const char* value; // null: no such string
+    };
+    const Row rows[] = {
+        {"\\StringFileInfo\\041103a4\\FileVersion", "1.2.3.4"},
+        {"\\StringFileInfo\\041103A4\\ProductName", "Sample"},
+        {"\\StringFileInfo\\040904b0\\FileVersion", nullptr},
+        {"\\StringFileInfo\\041103a4\\Comments", nullptr},
+    };
+    for (const Row& row : rows) {
+        std::string value;
+        EXPECT_EQ(p.verQueryString(read, row.subBlock, value), row.value != nullptr)
+            << row.subBlock;
+        EXPECT_EQ(value, row.value ? row.value : "") << row.subBlock;
+    }
+    m.write("C:\\VER\\PLAIN.EXE", "MZ");
+    EXPECT_FALSE(p.getFileVersionInfo("C:\\VER\\PLAIN.EXE", read));
+}
+
+#ifdef SETUP_FILE_VERSION
+// setup.exe, built beside this program, carries the version resource setup reads for its title.
+TEST_F(Win32Formats, SetupCarriesItsVersion) {
+    const std::string self = p.moduleFileName();
+    const std::string setup = self.substr(0, self.find_last_of('\\') + 1) + "setup.exe";
+    std::string block;
+    ASSERT_TRUE(p.getFileVersionInfo(setup, block)) << setup;
+    std::string version;
+    ASSERT_TRUE(p.verQueryString(block, "\\StringFileInfo\\041103a4\\FileVersion", version));
+    EXPECT_EQ(version, SETUP_FILE_VERSION);
+}
+#endif
+
+TEST_F(Win32Formats, ShellLinksReadBackWithSetupsReader) {
+    m.write("C:\\LINKS\\APP.EXE", "MZ");
+    struct Row {
+        std::string workingDirectory;
+        std::string arguments;
+    };
+    const Row rows[] = {{"C:\\LINKS\\", ""}, {"C:\\", "/S " + cp932::lit("ファイル.TXT")}};
+    for (const Row& row : rows) {
+        ASSERT_TRUE(p.createShellLink("C:\\LINKS\\APP.lnk", "C:\\LINKS\\APP.EXE",
+                                      row.workingDirectory, row.arguments));
+        auto link = ShellLinkFile::read(m.read("C:\\LINKS\\APP.lnk"));
+        ASSERT_TRUE(link.has_value());
+        EXPECT_TRUE(cp932::equalsNoCase(link->target, "C:\\LINKS\\APP.EXE")) << link->target;
+        EXPECT_EQ(link->workingDirectory, row.workingDirectory);
+        EXPECT_EQ(link->arguments, row.arguments);
+    }
+    EXPECT_FALSE(p.createShellLink("C:\\NONE\\APP.lnk", "C:\\LINKS\\APP.EXE", "C:\\", ""));
+}
+
+// Setup appends the system's texts to its failure log, cutting the line end itself.
+TEST_F(Win32Formats, ErrorTextsEndInALineBreak) {
+    const std::string text = p.formatMessage(2);
+    ASSERT_GT(text.size(), 2u);
+    EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
+    EXPECT_EQ(p.formatMessage(0x2FFFFFFF), "");
+}
+
+TEST_F(Win32Formats, RegistryKeepsEveryValueType) {
+    const std::string key = "Software\\QuilletWin32Test";
+    ASSERT_EQ(p.regCreateKey(RegistryRoot::CurrentUser, "\\" + key), 0u);
+    const RegistryValue values[] = {
+        RegistryValue::string(cp932::lit("値")),
+        RegistryValue::string(""),
+        RegistryValue::expandString("%WINDIR%\\X"),
+        RegistryValue::dword(0xFFFFFFFF),
+        RegistryValue::binary(std::string("\0\x01\xFF", 3)),
+    };
+    for (const RegistryValue& value : values) {
+        ASSERT_EQ(p.regSetValue(RegistryRoot::CurrentUser, key, "V", value), 0u);
+        RegistryValue read;
+        ASSERT_EQ(p.regQueryValue(RegistryRoot::CurrentUser, key, "V", read), 0u);
+        EXPECT_EQ(read, value) << value.type;
+    }
+    EXPECT_EQ(p.regDeleteKeyTree(RegistryRoot::CurrentUser, key), 0u);
+    EXPECT_EQ(p.regOpenKey(RegistryRoot::CurrentUser, key), 2u);
+}
