@@ -62,6 +62,21 @@ demo)
         --ini "$ini" --log examples/sample-contest.csv "$con"
     echo
     echo "== Sheets: $sheets/sample-contest.pdf and $(ls "$sheets/png" | wc -l) PNG pages in $sheets/png =="
+    # korvane from its own medium on a fresh emulated machine: installed, run from there, removed.
+    ./do package >/dev/null
+    root=$(mktemp -d)
+    env=(env QUILLET_ROOT="$root")
+    echo
+    echo "== build/medium/SETUP.EXE /SILENT on an emulated machine in $root =="
+    "${env[@]}" build/medium/SETUP.EXE /SILENT | grep -E -e '-> ' -e '起動しません'
+    app=$("${env[@]}" "$bin/quillet-env" hostpath 'C:\Program Files\Korvane\')
+    "$app/KORVANE.EXE" --pdf "$sheets/installed.pdf" --ini "$app/Sample/sample-station.ini" \
+        --log "$app/Sample/sample-contest.csv" "$app/Sample/sample-contest.con" 2>/dev/null
+    echo "The installed $app/KORVANE.EXE rendered $sheets/installed.pdf"
+    echo "== C:\WINDOWS\UNQUILL.EXE \"C:\Program Files\Korvane\UNSETUP.INI\" /SILENT =="
+    "${env[@]}" "$root/drive_c/WINDOWS/UNQUILL.EXE" 'C:\Program Files\Korvane\UNSETUP.INI' /SILENT |
+        tail -n 1
+    echo "Files left on C: $(cd "$root/drive_c" && find . -type f -printf '%P ')"
     ;;
 test)
     install_missing
@@ -111,12 +126,14 @@ package)
         echo "package: setup cannot be built yet (its install procedure is missing)" >&2
         exit 1
     fi
-    build release --target setup
+    build release --target setup korvane hamlog32 quillet-env
     medium=build/package
     rm -rf "$medium" && mkdir -p "$medium"
     cp -p examples/package/* "$medium/"
     cp build/release/bin/setup "$medium/SETUP.EXE"
     echo "== Installation medium: $medium (run $medium/SETUP.EXE /SILENT) =="
+    tools/make-korvane-medium.sh build/release/bin build/medium
+    echo "== korvane's installation medium: build/medium (run build/medium/SETUP.EXE /SILENT) =="
     ;;
 build)
     install_missing

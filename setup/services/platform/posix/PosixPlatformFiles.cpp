@@ -592,7 +592,8 @@ bool PosixPlatform::lzExpand(const std::string& source, const std::string& desti
     }
     std::string contents;
     errno = 0;
-    if (!atomic_file::read(*from, contents)) {
+    struct stat src {};
+    if (!atomic_file::read(*from, contents) || ::stat(from->c_str(), &src) != 0) {
         return failErrno(errno ? errno : EIO, *from);
     }
     struct stat st {};
@@ -611,8 +612,14 @@ bool PosixPlatform::lzExpand(const std::string& source, const std::string& desti
         expanded = std::move(contents);
     }
     errno = 0;
-    if (!atomic_file::write(*to, expanded)) {
+    // Not forced to disk, as a copy is not: it can be expanded again from its source.
+    if (!atomic_file::write(*to, expanded, nullptr, atomic_file::Sync::none)) {
         return fail(errno ? error_text::win32Code(errno) : win32_error::AccessDenied);
+    }
+    // The execute bits follow the source, as in a copy: a program expanded from the medium stays
+    // runnable on the host, and a read-only medium still gives a writable file.
+    if (::stat(to->c_str(), &st) == 0) {
+        ::chmod(to->c_str(), (st.st_mode & 07666) | (src.st_mode & 0111));
     }
     mapper_.added(*to);
     changing.of(*to);

@@ -6,6 +6,7 @@
 #include "services/platform/posix/RegistryStore.h"
 #include "services/platform/posix/Wildcard.h"
 #include "tests/setup/services/EmulatedMachine.h"
+#include "tests/setup/services/SzddFixture.h"
 #include "tests/setup/services/platform/PlatformContract.h"
 
 #include <csignal>
@@ -83,18 +84,32 @@ TEST(PosixPlatform, ProgramAndArgumentPaths) {
               "C:\\APP\\UNSETUP.INI");
 }
 
-// A program copied from the medium stays runnable on the host; a data file does not become so.
-TEST(PosixPlatform, CopiesKeepTheExecuteBits) {
+// A program copied or expanded from the medium stays runnable on the host; a data file does not
+// become so.
+TEST(PosixPlatform, CopiesAndExpansionsKeepTheExecuteBits) {
     EmulatedMachine m;
     const fs::perms exec = fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
-    for (fs::perms mode : {fs::perms(0755), fs::perms(0644), fs::perms(0700)}) {
-        m.write("C:\\SRC\\PROG", "x");
-        fs::permissions(m.host("C:\\SRC\\PROG"), mode);
-        ASSERT_TRUE(m.platform.copyFile("C:\\SRC\\PROG", "C:\\PROG", false));
-        // As CopyFileOverwrite leaves a copy: archive only.
-        ASSERT_TRUE(m.platform.setFileAttributes("C:\\PROG", file_attribute::Archive));
-        EXPECT_EQ(fs::status(m.host("C:\\PROG")).permissions() & exec, mode & exec)
-            << static_cast<int>(mode);
+    for (bool expand : {false, true}) {
+        for (fs::perms mode :
+             {fs::perms(0755), fs::perms(0644), fs::perms(0700), fs::perms(0555)}) {
+            const std::string source = "C:\\SRC\\" + std::string(expand ? "PROG.EX_" : "PROG.EXE") +
+                                       std::to_string(static_cast<int>(mode));
+            m.write(source, expand ? literalSzdd("x", 'E') : "x");
+            fs::permissions(m.host(source), mode);
+            if (expand) {
+                // A medium's read-only file still expands to one that a later run can replace.
+                ASSERT_TRUE(m.platform.lzExpand(source, "C:\\PROG"));
+                EXPECT_EQ(m.read("C:\\PROG"), "x");
+                EXPECT_NE(fs::status(m.host("C:\\PROG")).permissions() & fs::perms::owner_write,
+                          fs::perms::none);
+            } else {
+                ASSERT_TRUE(m.platform.copyFile(source, "C:\\PROG", false));
+            }
+            // As CopyFileOverwrite leaves a copy: archive only.
+            ASSERT_TRUE(m.platform.setFileAttributes("C:\\PROG", file_attribute::Archive));
+            EXPECT_EQ(fs::status(m.host("C:\\PROG")).permissions() & exec, mode & exec)
+                << expand << " " << static_cast<int>(mode);
+        }
     }
 }
 
