@@ -15,6 +15,7 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -60,12 +61,32 @@ void setError(std::string* error, const std::string& what, int err) {
     setCodeError(error, what, error_text::win32Code(err));
 }
 
+// The process id that names temporary files: asked once, and again in a forked child, so that
+// writing many files does not ask each time.
+std::atomic<pid_t> knownProcessId{0};
+
+void forgetProcessId() {
+    knownProcessId = 0;
+}
+
+pid_t processId() {
+    pid_t pid = knownProcessId.load();
+    if (pid == 0) {
+        static const bool watched = ::pthread_atfork(nullptr, nullptr, forgetProcessId) == 0;
+        pid = ::getpid();
+        if (watched) {
+            knownProcessId = pid;
+        }
+    }
+    return pid;
+}
+
 std::string temporaryPathFor(const std::string& path) {
     static std::atomic<unsigned> counter{0};
     std::string::size_type slash = path.find_last_of('/');
     std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
     std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    return folder + "." + name + ".tmp-" + std::to_string(::getpid()) + "-" +
+    return folder + "." + name + ".tmp-" + std::to_string(processId()) + "-" +
            std::to_string(counter.fetch_add(1));
 }
 
