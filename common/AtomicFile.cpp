@@ -104,6 +104,55 @@ bool writeAll(int fd, std::string_view contents) {
     return true;
 }
 
+// Copies what is left of in to out, in the kernel where the file systems allow it.
+bool copyAll(int in, int out) {
+    bool inKernel = true;
+    char buffer[65536];
+    for (;;) {
+        ssize_t n = -1;
+        if (inKernel) {
+            n = ::copy_file_range(in, nullptr, out, nullptr, std::size_t{1} << 30, 0);
+            if (n < 0 && (errno == EXDEV || errno == EINVAL || errno == ENOSYS ||
+                          errno == EOPNOTSUPP || errno == EBADF)) {
+                inKernel = false;
+                continue;
+            }
+        } else {
+            n = ::read(in, buffer, sizeof buffer);
+            if (n > 0 && !writeAll(out, std::string_view(buffer, static_cast<std::size_t>(n)))) {
+                return false;
+            }
+        }
+        if (n == 0) {
+            return true;
+        }
+        if (n < 0 && errno != EINTR) {
+            return false;
+        }
+    }
+}
+
+// The permission bits a new file loses, read once; all of them when they cannot be read, so that
+// the mode is always set.
+mode_t creationMask() {
+    static const mode_t mask = [] {
+        mode_t value = 07777;
+        if (FILE* status = std::fopen("/proc/self/status", "r")) {
+            char line[256];
+            while (std::fgets(line, sizeof line, status)) {
+                unsigned parsed = 0;
+                if (std::sscanf(line, "Umask: %o", &parsed) == 1) {
+                    value = static_cast<mode_t>(parsed);
+                    break;
+                }
+            }
+            std::fclose(status);
+        }
+        return value;
+    }();
+    return mask;
+}
+
 #endif
 
 } // namespace
@@ -210,6 +259,61 @@ bool write(const std::string& path, std::string_view contents, std::string* erro
         return false;
     }
     return true;
+}
+
+bool copy(const std::string& source, const std::string& path, std::string* error) {
+    int in = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0) {
+        setError(error, source, errno);
+        return false;
+    }
+    struct stat st {};
+    if (::fstat(in, &st) != 0 || S_ISDIR(st.st_mode)) {
+        int err = S_ISDIR(st.st_mode) ? EISDIR : errno;
+        ::close(in);
+        setError(error, source, err);
+        errno = err;
+        return false;
+    }
+    const mode_t mode = st.st_mode & 07777;
+    const std::string temporary = temporaryPathFor(path);
+    int out = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    if (out < 0) {
+        int err = errno;
+        ::close(in);
+        if (err == ENOENT) {
+            setCodeError(error, path, win32_error::PathNotFound);
+        } else {
+            setError(error, path, err);
+        }
+        errno = err;
+        return false;
+    }
+    bool ok = copyAll(in, out);
+    int err = errno;
+    if (ok) {
+        // The creation mask may have taken bits away; the times last, after every write.
+        if ((mode & creationMask()) != 0) {
+            ::fchmod(out, mode);
+        }
+        struct timespec times[2] = {st.st_atim, st.st_mtim};
+        ::futimens(out, times);
+    }
+    ::close(in);
+    if (::close(out) != 0 && ok) {
+        ok = false;
+        err = errno;
+    }
+    if (ok && ::rename(temporary.c_str(), path.c_str()) != 0) {
+        ok = false;
+        err = errno;
+    }
+    if (!ok) {
+        ::unlink(temporary.c_str());
+        setError(error, path, err);
+        errno = err;
+    }
+    return ok;
 }
 
 bool read(const std::string& path, std::string& contents, std::string* error) {

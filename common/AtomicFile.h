@@ -15,6 +15,13 @@ enum class Sync { toDisk, none };
 bool write(const std::string& hostPath, std::string_view contents, std::string* error = nullptr,
            Sync sync = Sync::toDisk);
 
+#ifndef _WIN32
+// Replaces hostPath atomically with a copy of source that keeps its permissions and times, as a
+// Windows copy does; not forced to disk, as it can be made again. False with errno (and error)
+// set when the source cannot be read or the copy not written; the old file is then untouched.
+bool copy(const std::string& source, const std::string& hostPath, std::string* error = nullptr);
+#endif
+
 // Reads a whole file; false (with error) when it cannot be opened or read.
 bool read(const std::string& hostPath, std::string& contents, std::string* error = nullptr);
 

@@ -5,6 +5,10 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#endif
 
 TEST(AtomicFile, ReplacesWholeFileAndLeavesNoTemporaries) {
     TempFolder dir;
@@ -56,3 +60,37 @@ TEST(AtomicFile, ReadReportsMissingFilesAndFolders) {
     EXPECT_EQ(error, dir.file("none") + ": 指定されたファイルが見つかりません。");
     EXPECT_FALSE(atomic_file::read(dir.path().string(), contents));
 }
+
+#ifndef _WIN32
+TEST(AtomicFile, CopyKeepsModeAndTimesAndTheOldFileOnFailure) {
+    TempFolder dir;
+    const std::string from = dir.file("from.bin");
+    const std::string to = dir.file("to.bin");
+    TempFolder::write(from, std::string(200000, 'x') + "end"); // more than one buffer
+    ASSERT_EQ(::chmod(from.c_str(), 0751), 0);
+    const struct timespec times[2] = {{1000000000, 5}, {1200000000, 123456789}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, from.c_str(), times, 0), 0);
+    ASSERT_TRUE(atomic_file::write(to, "old"));
+    ASSERT_TRUE(atomic_file::copy(from, to));
+    EXPECT_EQ(TempFolder::read(to), TempFolder::read(from));
+    struct stat st {};
+    ASSERT_EQ(::stat(to.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0751u);
+    EXPECT_EQ(st.st_mtim.tv_sec, times[1].tv_sec);
+    EXPECT_EQ(st.st_mtim.tv_nsec, times[1].tv_nsec);
+
+    ASSERT_TRUE(atomic_file::write(to, "kept"));
+    std::string error;
+    EXPECT_FALSE(atomic_file::copy(dir.file("none"), to, &error));
+    EXPECT_EQ(error, dir.file("none") + ": 指定されたファイルが見つかりません。");
+    EXPECT_FALSE(atomic_file::copy(from, dir.file("missing/x.bin"), &error));
+    EXPECT_EQ(error, dir.file("missing/x.bin") + ": 指定されたパスが見つかりません。");
+    EXPECT_FALSE(atomic_file::copy(dir.path().string(), to));
+    EXPECT_EQ(TempFolder::read(to), "kept");
+    int files = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) {
+        ++files;
+    }
+    EXPECT_EQ(files, 2);
+}
+#endif

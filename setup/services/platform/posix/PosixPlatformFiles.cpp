@@ -288,24 +288,15 @@ bool PosixPlatform::copyFile(const std::string& source, const std::string& desti
     } else if (!folderOfExists(*to)) {
         return fail(win32_error::PathNotFound);
     }
-    std::string contents;
+    // Replaced whole with the source's attributes and last-write time, but not forced to disk
+    // file by file, as CopyFile does not: a copy can be made again from its source, and an
+    // installation of many files would wait on the disk.
     errno = 0;
-    if (!atomic_file::read(*from, contents)) {
-        return failErrno(errno, *from);
-    }
-    errno = 0;
-    // Replaced whole but not forced to disk file by file, as CopyFile does not: a copy can be made
-    // again from its source, and an installation of many files would wait on the disk.
-    if (!atomic_file::write(*to, contents, nullptr, atomic_file::Sync::none)) {
+    if (!atomic_file::copy(*from, *to)) {
         return fail(errno ? error_text::win32Code(errno) : win32_error::AccessDenied);
     }
     mapper_.added(*to);
     changing.of(*to);
-    changing.of(*to);
-    // A copy keeps the attributes and the last-write time of its source.
-    ::chmod(to->c_str(), src.st_mode & 07777);
-    struct timespec times[2] = {src.st_atim, src.st_mtim};
-    ::utimensat(AT_FDCWD, to->c_str(), times, 0);
     return true;
 }
 
