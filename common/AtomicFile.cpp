@@ -104,19 +104,23 @@ bool writeAll(int fd, std::string_view contents) {
     return true;
 }
 
-// Copies what is left of in to out, in the kernel where the file systems allow it.
+// Copies what is left of in to out, in the kernel where the file systems allow it. A file the
+// kernel copies nothing of is read as well: some files that say they are empty are not.
 bool copyAll(int in, int out) {
     bool inKernel = true;
+    bool copiedAny = false;
     char buffer[65536];
     for (;;) {
         ssize_t n = -1;
         if (inKernel) {
             n = ::copy_file_range(in, nullptr, out, nullptr, std::size_t{1} << 30, 0);
-            if (n < 0 && (errno == EXDEV || errno == EINVAL || errno == ENOSYS ||
-                          errno == EOPNOTSUPP || errno == EBADF)) {
+            if ((n < 0 && (errno == EXDEV || errno == EINVAL || errno == ENOSYS ||
+                           errno == EOPNOTSUPP || errno == EBADF)) ||
+                (n == 0 && !copiedAny)) {
                 inKernel = false;
                 continue;
             }
+            copiedAny = copiedAny || n > 0;
         } else {
             n = ::read(in, buffer, sizeof buffer);
             if (n > 0 && !writeAll(out, std::string_view(buffer, static_cast<std::size_t>(n)))) {

@@ -92,5 +92,10 @@ TEST(AtomicFile, CopyKeepsModeAndTimesAndTheOldFileOnFailure) {
         ++files;
     }
     EXPECT_EQ(files, 2);
+    // A file that says it is empty and is not.
+    if (std::filesystem::exists("/proc/self/status")) {
+        ASSERT_TRUE(atomic_file::copy("/proc/self/status", dir.file("status")));
+        EXPECT_NE(TempFolder::read(dir.file("status")).find("Umask:"), std::string::npos);
+    }
 }
 #endif
