@@ -112,20 +112,34 @@ std::optional<std::string> PosixPlatform::map(const std::string& path, bool allo
     return host;
 }
 
-void PosixPlatform::forgetLookups(const std::vector<std::string>& hostFiles) {
-    if (hostFiles.empty()) {
+void PosixPlatform::forgetLookups(const std::vector<std::pair<std::string, bool>>& changed) {
+    if (changed.empty()) {
         lookups_.clear();
         lookupsByHost_.clear();
         return;
     }
-    // A file's lookups under any spelling, and its folder's, whose times it changed.
-    for (const std::string& file : hostFiles) {
-        for (const std::string& host : {file, fs::path(file).parent_path().string()}) {
+    auto forget = [this](auto first, auto last) {
+        for (auto it = first; it != last; ++it) {
+            lookups_.erase(it->second);
+        }
+        lookupsByHost_.erase(first, last);
+    };
+    for (const auto& [path, folder] : changed) {
+        // The path's lookups under any spelling, and its folder's, whose times it changed.
+        for (const std::string& host : {path, fs::path(path).parent_path().string()}) {
             auto [first, last] = lookupsByHost_.equal_range(PathMapper::fold(host));
-            for (auto it = first; it != last; ++it) {
-                lookups_.erase(it->second);
+            forget(first, last);
+        }
+        if (folder) {
+            const std::string below = PathMapper::fold(path) + "/";
+            for (auto it = lookupsByHost_.begin(); it != lookupsByHost_.end();) {
+                auto next = std::next(it);
+                if (it->first.rfind(below, 0) == 0) {
+                    lookups_.erase(it->second);
+                    lookupsByHost_.erase(it);
+                }
+                it = next;
             }
-            lookupsByHost_.erase(first, last);
         }
     }
 }

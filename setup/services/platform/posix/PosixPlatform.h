@@ -159,13 +159,15 @@ private:
         ~Changing() { platform_.forgetLookups(hosts_); }
         Changing(const Changing&) = delete;
         Changing& operator=(const Changing&) = delete;
-        void of(const std::string& hostFile) { hosts_.push_back(hostFile); }
+        void of(const std::string& hostFile) { hosts_.push_back({hostFile, false}); }
+        // A folder made, removed or moved: what lies below it is forgotten too.
+        void ofFolder(const std::string& hostPath) { hosts_.push_back({hostPath, true}); }
 
     private:
         PosixPlatform& platform_;
-        std::vector<std::string> hosts_;
+        std::vector<std::pair<std::string, bool>> hosts_;
     };
-    void forgetLookups(const std::vector<std::string>& hostFiles);
+    void forgetLookups(const std::vector<std::pair<std::string, bool>>& changed);
     struct Lookup {
         std::string host;
         PathMapper::Found found;

@@ -226,6 +226,7 @@ bool PosixPlatform::createDirectory(const std::string& path) {
         return failErrno(errno, *host);
     }
     mapper_.added(*host);
+    changing.ofFolder(*host);
     return true;
 }
 
@@ -251,6 +252,7 @@ bool PosixPlatform::removeDirectory(const std::string& path) {
                                                           : error_text::win32Code(errno));
     }
     mapper_.removed(*host);
+    changing.ofFolder(*host);
     return true;
 }
 
@@ -325,6 +327,8 @@ bool PosixPlatform::moveFile(const std::string& source, const std::string& desti
         return failErrno(errno, *to);
     }
     mapper_.removed(*from);
+    changing.ofFolder(*from);
+    changing.ofFolder(*to);
     mapper_.added(*to);
     return true;
 }
@@ -374,14 +378,15 @@ std::uint32_t PosixPlatform::shellDelete(const std::string& pathOrWildcard) {
     }
     std::uint32_t result = 0;
     for (const std::string& target : targets) {
-        auto host = map(target);
-        struct stat st {};
+        PathMapper::Found found;
+        auto host = map(target, false, &found);
+        struct stat st = found.st;
         if (!host) {
             result = result ? result : lastError_;
             continue;
         }
-        if (::lstat(host->c_str(), &st) != 0) {
-            failErrno(errno, *host);
+        if (found.looked ? !found.exists : ::lstat(host->c_str(), &st) != 0) {
+            failErrno(found.looked ? ENOENT : errno, *host);
             result = result ? result : lastError_;
             continue;
         }
@@ -396,6 +401,7 @@ std::uint32_t PosixPlatform::shellDelete(const std::string& pathOrWildcard) {
             result = result ? result : error_text::win32Code(error);
         }
         mapper_.removed(*host);
+        changing.ofFolder(*host);
     }
     lastError_ = result;
     return result;
