@@ -50,4 +50,8 @@ public:
     virtual void write(const std::string& windowsPath, const std::string& bytes) = 0;
     virtual std::string read(const std::string& windowsPath) = 0;
     virtual bool exists(const std::string& windowsPath) = 0;
+    // Writes into a folder (ending in "\") a program that the shell can open and that writes its
+    // first argument into the file marker; returns the program's file name.
+    virtual std::string writeMarkingProgram(const std::string& folder,
+                                            const std::string& marker) = 0;
 };

@@ -1,13 +1,11 @@
 // The emulated machine itself: its folders and program paths on the host, the wildcard matcher,
 // the registry file (read back, crashes, damage), and the restart, lock and notification records.
-// The platform contract runs on it too.
 #include "common/Cp932.h"
 #include "services/platform/Win32Codes.h"
 #include "services/platform/posix/RegistryStore.h"
 #include "services/platform/posix/Wildcard.h"
 #include "tests/setup/services/EmulatedMachine.h"
 #include "tests/setup/services/SzddFixture.h"
-#include "tests/setup/services/platform/PlatformContract.h"
 
 #include <csignal>
 #include <filesystem>
@@ -19,47 +17,6 @@
 #include <unistd.h>
 
 namespace fs = std::filesystem;
-
-namespace {
-
-// The emulated machine as the platform contract sees it.
-class EmulatedContractMachine : public ContractMachine {
-public:
-    static std::unique_ptr<ContractMachine> make() {
-        return std::make_unique<EmulatedContractMachine>();
-    }
-
-    Folders folders() override {
-        return {"C:\\WINDOWS",
-                "C:\\WINDOWS\\SYSTEM32",
-                "C:\\WINDOWS\\TEMP\\",
-                {
-                    {0, cp932::lit("C:\\WINDOWS\\ﾃﾞｽｸﾄｯﾌﾟ")},
-                    {2, cp932::lit("C:\\WINDOWS\\ｽﾀｰﾄ ﾒﾆｭｰ\\ﾌﾟﾛｸﾞﾗﾑ")},
-                    {7, cp932::lit("C:\\WINDOWS\\ｽﾀｰﾄ ﾒﾆｭｰ\\ﾌﾟﾛｸﾞﾗﾑ\\ｽﾀｰﾄｱｯﾌﾟ")},
-                    {9, "C:\\WINDOWS\\SENDTO"},
-                    {5, ""},
-                }};
-    }
-    Platform& platform() override { return machine_.platform; }
-    std::unique_ptr<Platform> reopen() override {
-        return std::make_unique<PosixPlatform>(PosixPlatform::Options{machine_.root(), {}});
-    }
-    void write(const std::string& windowsPath, const std::string& bytes) override {
-        machine_.write(windowsPath, bytes);
-    }
-    std::string read(const std::string& windowsPath) override { return machine_.read(windowsPath); }
-    bool exists(const std::string& windowsPath) override { return machine_.exists(windowsPath); }
-
-private:
-    EmulatedMachine machine_;
-};
-
-} // namespace
-
-INSTANTIATE_TEST_SUITE_P(Posix, PlatformContract,
-                         ::testing::Values(ContractMachine::Maker{"EmulatedMachine",
-                                                                  &EmulatedContractMachine::make}));
 
 TEST(PosixPlatform, SystemFoldersLiveBelowTheRoot) {
     EmulatedMachine m;

@@ -1,121 +1,19 @@
-// Windows itself as the platform: the contract on the running system (C:\ is the test's to use,
-// as in a fresh Wine prefix), and the files setup's own code writes and reads checked against the
+// Windows itself as the platform: the files setup's own code writes and reads checked against the
 // system's readers and writers: SZDD files, version resources and shell links.
 #include "services/platform/win32/Win32Platform.h"
 
-#include "common/AtomicFile.h"
 #include "common/Cp932.h"
 #include "services/platform/ShellLinkFile.h"
 #include "services/platform/VersionResource.h"
 #include "services/platform/Win32Codes.h"
 #include "tests/setup/services/PeFixture.h"
 #include "tests/setup/services/SzddFixture.h"
-#include "tests/setup/services/platform/PlatformContract.h"
+#include "tests/setup/services/platform/win32/SystemContractMachine.h"
 
-#include <cstdlib>
-#include <functional>
 #include <gtest/gtest.h>
-#include <set>
 #include <windows.h>
 
 namespace {
-
-std::string environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? value : "";
-}
-
-// Removes a file or a folder with everything in it, read-only files included.
-void removeTree(const std::string& path) {
-    DWORD attributes = ::GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) {
-        return;
-    }
-    ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-        ::DeleteFileA(path.c_str());
-        return;
-    }
-    for (const auto& entry : Win32Platform().findFiles(path + "\\*")) {
-        if (entry.name != "." && entry.name != "..") {
-            removeTree(path + "\\" + entry.name);
-        }
-    }
-    ::RemoveDirectoryA(path.c_str());
-}
-
-std::set<std::string> rootEntries() {
-    std::set<std::string> names;
-    for (const auto& entry : Win32Platform().findFiles("C:\\*")) {
-        names.insert(entry.name);
-    }
-    return names;
-}
-
-// The running system. What a case leaves in C:\ is removed after it, so that every case starts
-// from the same drive.
-class SystemContractMachine : public ContractMachine {
-public:
-    static std::unique_ptr<ContractMachine> make() {
-        return std::make_unique<SystemContractMachine>();
-    }
-    ~SystemContractMachine() override {
-        ::SetCurrentDirectoryA("C:\\");
-        for (const std::string& name : rootEntries()) {
-            if (!before_.count(name)) {
-                removeTree("C:\\" + name);
-            }
-        }
-    }
-
-    // Where Windows keeps them since Vista, found from the environment rather than the shell.
-    Folders folders() override {
-        const std::string windows = environment("WINDIR");
-        const std::string appData = environment("APPDATA") + "\\Microsoft\\Windows";
-        return {windows,
-                windows + "\\system32",
-                environment("TEMP") + "\\",
-                {
-                    {0, environment("USERPROFILE") + "\\Desktop"},
-                    {2, appData + "\\Start Menu\\Programs"},
-                    {7, appData + "\\Start Menu\\Programs\\StartUp"},
-                    {9, appData + "\\SendTo"},
-                    {0x7F, ""},
-                }};
-    }
-    bool mayRestart() override { return false; }
-    bool deviates(const std::string& row) override {
-        // Wine answers these unlike Windows: its codes for a missing drive and a drive root, its
-        // copy over a read-only file, and its 8.3 names, which every volume has.
-        static const std::set<std::string> wine = {"delete on missing drive", "remove drive",
-                                                   "copy onto read-only", "write read-only",
-                                                   "*.INI WIN.INIX"};
-        HMODULE ntdll = ::GetModuleHandleA("ntdll.dll");
-        const bool underWine = ntdll && ::GetProcAddress(ntdll, "wine_get_version");
-        return underWine && wine.count(row) != 0;
-    }
-    Platform& platform() override { return platform_; }
-    std::unique_ptr<Platform> reopen() override { return std::make_unique<Win32Platform>(); }
-    void write(const std::string& windowsPath, const std::string& bytes) override {
-        for (std::size_t slash = windowsPath.find('\\', 3); slash != std::string::npos;
-             slash = windowsPath.find('\\', slash + 1)) {
-            ::CreateDirectoryA(windowsPath.substr(0, slash).c_str(), nullptr);
-        }
-        ASSERT_TRUE(atomic_file::write(windowsPath, bytes)) << windowsPath;
-    }
-    std::string read(const std::string& windowsPath) override {
-        std::string contents;
-        atomic_file::read(windowsPath, contents);
-        return contents;
-    }
-    bool exists(const std::string& windowsPath) override {
-        return ::GetFileAttributesA(windowsPath.c_str()) != INVALID_FILE_ATTRIBUTES;
-    }
-
-private:
-    std::set<std::string> before_ = rootEntries();
-    Win32Platform platform_;
-};
 
 class Win32Formats : public ::testing::Test {
 protected:
@@ -124,10 +22,6 @@ protected:
 };
 
 } // namespace
-
-INSTANTIATE_TEST_SUITE_P(Win32, PlatformContract,
-                         ::testing::Values(ContractMachine::Maker{"System",
-                                                                  &SystemContractMachine::make}));
 
 // SZDD files with the last letter of their name stored, with and without literal runs long
 // enough to need several control bytes.
