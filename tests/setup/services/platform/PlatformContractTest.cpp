@@ -1,8 +1,8 @@
 // What every platform does as seen through its interface: system and special folders, the current
 // directory, the Win32 codes of failing calls, directory searches and wildcards, profile reads,
-// the registry as two processes share it, restart and single instance. The cases expect a
-// Japanese Windows with free use of C:\; each implementation's maker gives one and names its
-// folders.
+// free disk space, the registry as two processes share it, restart and single instance. The cases
+// expect a Japanese Windows with free use of C:\; each implementation's maker gives one and names
+// its folders.
 #include "tests/setup/services/platform/PlatformContract.h"
 
 #include "common/Cp932.h"
@@ -166,6 +166,26 @@ TEST_P(PlatformContract, WrittenFilesAreReplacedWhole) {
     std::string contents;
     ASSERT_TRUE(p.readFile("C:\\APP\\" + cp932::lit("新.INI"), contents));
     EXPECT_EQ(contents, cp932::lit("値"));
+}
+
+// The free space of a drive both ways: bytes free to the caller, and the older call's clusters,
+// whose 32-bit counts may fall short on a large disk but never exceed it.
+TEST_P(PlatformContract, FreeDiskSpaceBothWays) {
+    m.write("C:\\SPACE\\X.TXT", "x");
+    ASSERT_TRUE(p.hasDiskFreeSpaceEx());
+    std::uint64_t free = 0;
+    ASSERT_TRUE(p.getDiskFreeSpaceEx("C:\\SPACE\\", free));
+    Platform::DiskGeometry disk;
+    ASSERT_TRUE(p.getDiskFreeSpace("C:\\", disk));
+    const std::uint64_t cluster = std::uint64_t{disk.sectorsPerCluster} * disk.bytesPerSector;
+    EXPECT_GE(disk.bytesPerSector, 512u);
+    EXPECT_EQ(disk.bytesPerSector & (disk.bytesPerSector - 1), 0u) << disk.bytesPerSector;
+    EXPECT_GT(disk.freeClusters, 0u);
+    EXPECT_LE(disk.freeClusters, disk.totalClusters);
+    // Other programs write meanwhile: a tenth either way is the same disk.
+    EXPECT_LE(disk.freeClusters * cluster, free + free / 10);
+    Platform::DiskGeometry none;
+    EXPECT_FALSE(p.getDiskFreeSpace("C:\\NONE\\", none));
 }
 
 TEST_P(PlatformContract, RegistryPersistsAcrossReopening) {
