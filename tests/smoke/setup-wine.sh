@@ -3,6 +3,11 @@
 # uninstalled again in a fresh Japanese prefix, checked in Wine's registry, the shell links and the
 # uninstall log. Usage: setup-wine.sh BINARY_DIR EXAMPLE_PACKAGE_DIR
 set -euo pipefail
+# On a display of its own the shell's dialogs show, so that the tests can answer them; Wine without
+# one ends them at once, unanswered.
+if [ -z "${DISPLAY:-}" ] && command -v xvfb-run >/dev/null; then
+    exec xvfb-run -a "$0" "$@"
+fi
 bin=$(realpath "$1")
 package=$(realpath "$2")
 

@@ -1,5 +1,6 @@
 // Windows itself as the platform: the files setup's own code writes and reads checked against the
-// system's readers and writers: SZDD files, version resources and shell links.
+// system's readers and writers: SZDD files, version resources and shell links; and the shell's
+// restart dialog.
 #include "services/platform/win32/Win32Platform.h"
 
 #include "common/Cp932.h"
@@ -10,7 +11,11 @@
 #include "tests/setup/services/SzddFixture.h"
 #include "tests/setup/services/platform/win32/SystemContractMachine.h"
 
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <thread>
 #include <windows.h>
 
 namespace {
@@ -135,4 +140,36 @@ TEST_F(Win32Formats, RegistryKeepsEveryValueType) {
     }
     EXPECT_EQ(p.regDeleteKeyTree(RegistryRoot::CurrentUser, key), 0u);
     EXPECT_EQ(p.regOpenKey(RegistryRoot::CurrentUser, key), 2u);
+}
+
+// The shell's restart dialog answered "No" by a user who waits until the question shows: the
+// restart does not go ahead. (A "Yes" would restart the system under the test.) Wine without a
+// display ends the question at once, unanswered.
+TEST_F(Win32Formats, RestartDialogDeclined) {
+    std::atomic<bool> returned = false, answered = false;
+    std::thread user([&] {
+        const DWORD self = ::GetCurrentProcessId();
+        for (int i = 0; i < 1000 && !returned; ++i) {
+            ::Sleep(20);
+            HWND box = nullptr;
+            while ((box = ::FindWindowExA(nullptr, box, "#32770", nullptr)) != nullptr) {
+                DWORD owner = 0;
+                ::GetWindowThreadProcessId(box, &owner);
+                if (owner == self && ::PostMessageA(box, WM_COMMAND, IDNO, 0)) {
+                    answered = true;
+                }
+            }
+        }
+        if (!returned) {
+            // A question that never showed cannot be answered: the test would wait forever.
+            std::fputs("the restart dialog showed no box to answer\n", stderr);
+            std::_Exit(1);
+        }
+    });
+    EXPECT_FALSE(p.restartDialog());
+    returned = true;
+    user.join();
+    HMODULE ntdll = ::GetModuleHandleA("ntdll.dll");
+    const bool underWine = ntdll && ::GetProcAddress(ntdll, "wine_get_version");
+    EXPECT_EQ(answered.load(), !underWine || std::getenv("DISPLAY") != nullptr);
 }
