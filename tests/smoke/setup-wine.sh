@@ -5,7 +5,7 @@
 set -euo pipefail
 # On a display of its own the shell's dialogs show, so that the tests can answer them; Wine without
 # one ends them at once, unanswered.
-if [ -z "${DISPLAY:-}" ] && command -v xvfb-run >/dev/null; then
+if [ -z "${DISPLAY:-}" ] && command -v xvfb-run >/dev/null && xvfb-run -a true 2>/dev/null; then
     exec xvfb-run -a "$0" "$@"
 fi
 bin=$(realpath "$1")

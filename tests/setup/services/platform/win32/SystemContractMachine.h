@@ -19,6 +19,13 @@ public:
     static std::unique_ptr<ContractMachine> make() {
         return std::make_unique<SystemContractMachine>();
     }
+    SystemContractMachine() {
+        // The cases' names are CP932 bytes, which other code pages read as other names.
+        if (::GetACP() != 932) {
+            ADD_FAILURE() << "the ANSI code page is " << ::GetACP()
+                          << ", not 932: run the tests in a Japanese locale";
+        }
+    }
     ~SystemContractMachine() override {
         ::SetCurrentDirectoryA("C:\\");
         for (const std::string& name : rootEntries()) {
