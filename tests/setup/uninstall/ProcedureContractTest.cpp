@@ -31,8 +31,8 @@ namespace {
 using R = RegistryRoot;
 
 const std::string kSharedDlls = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
-const std::string kUninstallKey =
-    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\QuilletContract";
+const std::string kUninstallKeys = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
+const std::string kUninstallKey = kUninstallKeys + "QuilletContract";
 
 // One package on one machine: the process values as start-up finds them on that machine, and a
 // user who answers yes, reads the failure details and goes on.
@@ -368,14 +368,14 @@ TEST_P(PlatformContract, InstallAndUninstallAPackage) {
              EXPECT_TRUE(r.exists("{App}A.TXT"));
              EXPECT_TRUE(r.exists("{App}C.TXT"));
              EXPECT_EQ(r.logged("DeleteFile", "File2"), r.path("{App}C.TXT"));
+             // A script without a title makes the entry "Quillet".
+             EXPECT_TRUE(r.key(R::LocalMachine, kUninstallKeys + "Quillet"));
          },
          {},
          [](PackageRun& r) {
              EXPECT_EQ(r.uninstalled.failures, 0) << cp932::toUtf8(r.uninstalled.failureLog);
              EXPECT_FALSE(r.exists("{App}"));
-             EXPECT_FALSE(
-                 r.key(R::LocalMachine,
-                       kUninstallKey.substr(0, kUninstallKey.rfind('\\') + 1) + "Quillet"));
+             EXPECT_FALSE(r.key(R::LocalMachine, kUninstallKeys + "Quillet"));
          }},
         {"a program to start that is not there is reported after completion",
          "[CopyFile]\nFile1=(App)\\A.TXT\n[ExecuteFile]\nFile=(App)\\NOWHERE.EXE\n",
