@@ -57,9 +57,13 @@ public:
         static const std::set<std::string> wine = {"delete on missing drive", "remove drive",
                                                    "copy onto read-only", "write read-only",
                                                    "*.INI WIN.INIX"};
+        return underWine() && wine.count(row) != 0;
+    }
+
+    // Whether the system is Wine, which exports its version from ntdll.
+    static bool underWine() {
         HMODULE ntdll = ::GetModuleHandleA("ntdll.dll");
-        const bool underWine = ntdll && ::GetProcAddress(ntdll, "wine_get_version");
-        return underWine && wine.count(row) != 0;
+        return ntdll && ::GetProcAddress(ntdll, "wine_get_version");
     }
     Platform& platform() override { return platform_; }
     std::unique_ptr<Platform> reopen() override { return std::make_unique<Win32Platform>(); }

@@ -169,7 +169,6 @@ TEST_F(Win32Formats, RestartDialogDeclined) {
     EXPECT_FALSE(p.restartDialog());
     returned = true;
     user.join();
-    HMODULE ntdll = ::GetModuleHandleA("ntdll.dll");
-    const bool underWine = ntdll && ::GetProcAddress(ntdll, "wine_get_version");
-    EXPECT_EQ(answered.load(), !underWine || std::getenv("DISPLAY") != nullptr);
+    EXPECT_EQ(answered.load(),
+              !SystemContractMachine::underWine() || std::getenv("DISPLAY") != nullptr);
 }
